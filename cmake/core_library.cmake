@@ -1,0 +1,30 @@
+# The portable core is compiled twice on the native build: once under the sanitizers for the
+# unit tests, once plain for the benchmarks and the command-line companion, whose figures and
+# speed the sanitizers would distort. Elsewhere both names are the same library.
+set_property(GLOBAL PROPERTY VANDRELLE_CORE_SOURCES "")
+
+function(vandrelle_core_sources)
+  foreach(source IN LISTS ARGN)
+    if(NOT IS_ABSOLUTE "${source}")
+      set(source "${CMAKE_CURRENT_SOURCE_DIR}/${source}")
+    endif()
+    set_property(GLOBAL APPEND PROPERTY VANDRELLE_CORE_SOURCES "${source}")
+  endforeach()
+endfunction()
+
+function(vandrelle_define_core_libraries)
+  get_property(sources GLOBAL PROPERTY VANDRELLE_CORE_SOURCES)
+  add_library(vandrelle_core STATIC ${sources})
+  target_include_directories(vandrelle_core PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(vandrelle_core PUBLIC vandrelle_picture_data)
+  vandrelle_target_options(vandrelle_core)
+  if(VANDRELLE_SANITIZE AND NOT WIN32)
+    vandrelle_sanitize(vandrelle_core)
+    add_library(vandrelle_core_plain STATIC ${sources})
+    target_include_directories(vandrelle_core_plain PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(vandrelle_core_plain PUBLIC vandrelle_picture_data)
+    vandrelle_target_options(vandrelle_core_plain)
+  else()
+    add_library(vandrelle_core_plain ALIAS vandrelle_core)
+  endif()
+endfunction()

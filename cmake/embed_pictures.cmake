@@ -1,0 +1,27 @@
+# Writes OUTPUT, a C++ source holding the bytes of every picture file (UTF-8 text, one picture
+# line per file line) so the pictures are compiled into the program. Run as: cmake -DOUTPUT=...
+# -DPICTURE_DIR=... -P embed_pictures.cmake
+file(GLOB picture_files "${PICTURE_DIR}/*.txt")
+list(SORT picture_files)
+set(body "// Generated from macros/pictures/*.txt by cmake/embed_pictures.cmake; do not edit.\n")
+string(APPEND body "#include \"macros/picture_data.hpp\"\n\nnamespace macros::data {\nnamespace {\n")
+set(table "")
+set(index 0)
+foreach(path IN LISTS picture_files)
+  get_filename_component(name "${path}" NAME_WE)
+  file(READ "${path}" hex HEX)
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
+  string(REGEX REPLACE "((0x..,){24})" "\\1\n  " bytes "${bytes}")
+  string(APPEND body "const unsigned char picture${index}[] = {\n  ${bytes}0x00};\n")
+  string(APPEND table "  {\"${name}\", {reinterpret_cast<const char*>(picture${index}), sizeof picture${index} - 1}},\n")
+  math(EXPR index "${index} + 1")
+endforeach()
+string(APPEND body "}  // namespace\n\nconst EmbeddedPicture kEmbeddedPictures[] = {\n${table}  {\"\", {}}};\n")
+string(APPEND body "const std::size_t kEmbeddedPictureCount = ${index};\n}  // namespace macros::data\n")
+# Rewrite only on change, so an untouched picture set does not rebuild the program.
+if(EXISTS "${OUTPUT}")
+  file(READ "${OUTPUT}" previous)
+endif()
+if(NOT "${previous}" STREQUAL "${body}")
+  file(WRITE "${OUTPUT}" "${body}")
+endif()

@@ -1,0 +1,1 @@
+#include "macros/picture_rules.hpp"
