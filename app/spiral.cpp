@@ -48,12 +48,14 @@ std::u16string make_spiral_block(std::u16string_view text, int count) {
     block.reserve(*length);
     const std::vector<std::size_t> starts = character_starts(text);
     const std::size_t characters = starts.size();
+    // Every rotation of the text is a window of the text written twice over.
+    const std::u16string twice = std::u16string(text) + std::u16string(text);
+    const std::u16string_view rotations(twice);
     for (int k = 0; k < count; ++k) {
         // Rotating right by r characters puts the last r characters first.
         const std::size_t r = static_cast<std::size_t>(k) % characters;
         const std::size_t split = r == 0 ? 0 : starts[characters - r];
-        block.append(text.substr(split));
-        block.append(text.substr(0, split));
+        block.append(rotations.substr(split, text.size()));
         block.append(u"\r\n");
     }
     return block;

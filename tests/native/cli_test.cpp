@@ -1,0 +1,97 @@
+// vandrelle-art: what each command writes, and how it refuses.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "tools/vandrelle-art/cli.hpp"
+
+namespace {
+
+struct Result {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Result run(std::vector<std::string> args) {
+    std::ostringstream out, err;
+    const int status = vandrelle::cli::run(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+TEST(Cli, ListsInTheListsOrderOrTheCatalogues) {
+    const auto listed = run({"list"});
+    EXPECT_EQ(listed.status, 0);
+    EXPECT_EQ(listed.out.substr(0, 17), "ABC\nAdidas\nAlvin\n");
+    EXPECT_NE(listed.out.find("ExclamationMark\nfucking\nGarfield\n"), std::string::npos);
+    EXPECT_NE(listed.out.find("Shark\nshroom\nShutUp\n"), std::string::npos);
+    EXPECT_EQ(std::count(listed.out.begin(), listed.out.end(), '\n'), 45);
+
+    const auto all = run({"list", "--all"});
+    EXPECT_EQ(all.out.substr(0, 26), "MiddleFinger1\nPooh\nshroom\n");
+    EXPECT_EQ(std::count(all.out.begin(), all.out.end(), '\n'), 100);
+}
+
+TEST(Cli, MacroWritesWhatThePreviewWouldGetInEitherEncoding) {
+    const auto utf8 = run({"macro", "LOL1"});
+    EXPECT_EQ(utf8.status, 0);
+    EXPECT_EQ(utf8.out.substr(0, 9), "    \xC2\xA0/);");
+    EXPECT_EQ(utf8.out.substr(utf8.out.size() - 4), " /\r\n");
+
+    const auto cp1252 = run({"macro", "--cp1252", "WantToChat"});
+    EXPECT_EQ(cp1252.status, 0);
+    EXPECT_EQ(cp1252.out.size(), 229u + 2 * 11) << "one byte a character, CR LF after every line";
+    EXPECT_NE(cp1252.out.find("d \xF4\xF4 b\r\n"), std::string::npos);
+    EXPECT_NE(cp1252.out.find("    \xA6     WANT    \xA6\r\n"), std::string::npos);
+}
+
+TEST(Cli, RefusesWithStatusTwoAndNothingOnStandardOutput) {
+    const std::vector<std::vector<std::string>> wrong = {
+        {"macro", "lol1"},          // names are case-sensitive
+        {"macro", "Select A Macro"},
+        {"macro"},
+        {"spiral", "", "3"},
+        {"spiral", "abc", "0"},
+        {"spiral", "abc", "10001"},
+        {"spiral", "abc", "Lines"},
+        {"spiral", "\xC4\x81", "1", "--cp1252"},  // a character Windows-1252 has no code for
+        {"paint"},
+        {"list", "--sideways"},
+        {},
+    };
+    for (const auto& args : wrong) {
+        const auto result = run(args);
+        EXPECT_EQ(result.status, 2) << (args.empty() ? "(nothing)" : args[0]);
+        EXPECT_TRUE(result.out.empty());
+        EXPECT_FALSE(result.err.empty());
+    }
+}
+
+TEST(Cli, SpiralAndHelp) {
+    EXPECT_EQ(run({"spiral", "abc", "3"}).out, "abc\r\ncab\r\nbca\r\n");
+    EXPECT_EQ(run({"spiral", "h\xC3\xA9", "2", "--cp1252"}).out, "h\xE9\r\n\xE9h\r\n");
+    const auto help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("vandrelle-art macro NAME"), std::string::npos);
+}
+
+TEST(Cli, CheckJudgesAPictureFileAgainstItsRow) {
+    const std::string good = testing::TempDir() + "ABC.txt";
+    const std::string bad = testing::TempDir() + "Bong.txt";
+    {
+        std::ifstream source(VANDRELLE_SOURCE_DIR "/macros/pictures/ABC.txt", std::ios::binary);
+        std::ofstream(good, std::ios::binary) << source.rdbuf();
+        std::ofstream(bad, std::ios::binary) << "ab\ncd\n";
+    }
+    const auto ok = run({"check", good});
+    EXPECT_EQ(ok.status, 0) << ok.out;
+    const auto broken = run({"check", bad});
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_NE(broken.out.find("lines: 2, should be 9"), std::string::npos) << broken.out;
+    std::remove(good.c_str());
+    std::remove(bad.c_str());
+}
+
+}  // namespace
