@@ -2,11 +2,13 @@
 
 namespace vandrelle {
 
-void append_to_preview(PreviewText& preview, std::u16string_view addition) {
-    std::u16string text = preview.Text();
+void PreviewText::Append(std::u16string_view addition) {
+    std::u16string text = Text();
     text.append(addition);
-    preview.SetText(text);
+    SetText(text);
 }
+
+void append_to_preview(PreviewText& preview, std::u16string_view addition) { preview.Append(addition); }
 
 bool fits_in_preview(std::size_t current, std::size_t addition) {
     return current <= kPreviewCapacity && addition <= kPreviewCapacity - current;

@@ -1,8 +1,9 @@
 // vandrelle-art: what each command writes, and how it refuses.
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "tools/vandrelle-art/cli.hpp"
@@ -78,8 +79,11 @@ TEST(Cli, SpiralAndHelp) {
 }
 
 TEST(Cli, CheckJudgesAPictureFileAgainstItsRow) {
-    const std::string good = testing::TempDir() + "ABC.txt";
-    const std::string bad = testing::TempDir() + "Bong.txt";
+    // The file names pick the rows; a folder of this run's own keeps parallel runs apart.
+    const auto folder = std::filesystem::temp_directory_path() / ("vandrelle-cli-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(folder);
+    const std::string good = (folder / "ABC.txt").string();
+    const std::string bad = (folder / "Bong.txt").string();
     {
         std::ifstream source(VANDRELLE_SOURCE_DIR "/macros/pictures/ABC.txt", std::ios::binary);
         std::ofstream(good, std::ios::binary) << source.rdbuf();
@@ -90,8 +94,7 @@ TEST(Cli, CheckJudgesAPictureFileAgainstItsRow) {
     const auto broken = run({"check", bad});
     EXPECT_EQ(broken.status, 1);
     EXPECT_NE(broken.out.find("lines: 2, should be 9"), std::string::npos) << broken.out;
-    std::remove(good.c_str());
-    std::remove(bad.c_str());
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
