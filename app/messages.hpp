@@ -15,6 +15,9 @@ inline constexpr char16_t kPreviewTooLarge[] =
     u"That would make the preview larger than 20,000,000 characters, more than any profile "
     u"can hold.\r\n\r\nNothing was added. Choose fewer lines or a shorter text.";
 inline constexpr char16_t kPreviewFullTitle[] = u"Preview Full";
+inline constexpr char16_t kPictureTooLarge[] =
+    u"That picture would make the preview larger than 20,000,000 characters, more than any "
+    u"profile can hold.\r\n\r\nNothing was added. Clear the preview first.";
 
 // The placeholders at row 0 of the two lists.
 inline constexpr char16_t kLinesPlaceholder[] = u"Lines";

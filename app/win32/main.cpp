@@ -1,2 +1,24 @@
+// Vandrelle.exe: makes the one window and runs its messages until it closes.
 #include <windows.h>
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { MessageBoxW(nullptr, L"stub", L"Vandrelle", MB_OK); return 0; }
+
+#include <commctrl.h>
+
+#include "app/win32/Form1.hpp"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    Form1 form;
+    if (!form.Create(instance)) return 1;
+    form.Show(show_command);
+
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // Tab and the arrow keys move between the controls as in a dialog.
+        if (IsDialogMessageW(form.hwnd(), &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

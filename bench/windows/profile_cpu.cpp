@@ -7,10 +7,11 @@
 #include <commctrl.h>
 
 #include <cstdio>
-#include <cstdlib>
+#include <string>
 
 #include "app/win32/Form1.hpp"
 #include "automation_standin.hpp"
+#include "window_test_support.hpp"
 
 namespace {
 
@@ -45,15 +46,31 @@ int main() {
     form.Show(SW_SHOWNOACTIVATE);
     form.RichTextBox.SetText(u"abc\r\ncab\r\nbca\r\n  _____\r\n |     |\r\n |_____|\r\n");
 
-    const double cpu_before = cpu_seconds();
-    const double wall_before = wall_seconds();
-    SendMessageW(form.control(vandrelle::win32::Control::Command3), BM_CLICK, 0, 0);
-    const double wall = wall_seconds() - wall_before;
-    const double cpu = cpu_seconds() - cpu_before;
-
-    const bool answered = client.wait_for_line("box closed 1");
-    std::printf("Add To Profile against the stand-in: wall %.3f s, CPU %.3f s, CPU share %.2f%% (goal under 5%%)%s\n",
-                wall, cpu, wall > 0 ? 100.0 * cpu / wall : 0.0, answered ? "" : " [the client's box was not closed]");
+    // The first run opens "Member Directory" through the toolbar; the others find it open. The
+    // process clock counts in steps of about 10 ms, so the runs are also summed.
+    constexpr int kRuns = 5;
+    double total_cpu = 0, total_wall = 0;
+    bool answered = true;
+    for (int run = 1; run <= kRuns && answered; ++run) {
+        const double cpu_before = cpu_seconds();
+        const double wall_before = wall_seconds();
+        SendMessageW(form.control(vandrelle::win32::Control::Command3), BM_CLICK, 0, 0);
+        const double wall = wall_seconds() - wall_before;
+        const double cpu = cpu_seconds() - cpu_before;
+        total_cpu += cpu;
+        total_wall += wall;
+        std::printf("run %d%s: wall %.3f s, CPU %.3f s, CPU share %.2f%%\n", run, run == 1 ? " (toolbar road)" : "",
+                    wall, cpu, 100.0 * cpu / wall);
+        answered = window_test::wait_until([&] {
+            int closed = 0;
+            for (const std::string& line : client.log()) closed += line == "box closed 1";
+            return closed == run;
+        });
+    }
+    std::printf("Add To Profile against the stand-in, %d runs: wall %.3f s, CPU %.3f s, CPU share %.2f%% "
+                "(goal under 5%%)%s\n",
+                kRuns, total_wall, total_cpu, 100.0 * total_cpu / total_wall,
+                answered ? "" : " [the client's box was not closed]");
     DestroyWindow(form.hwnd());
     return answered ? 0 : 1;
 }

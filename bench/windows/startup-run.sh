@@ -7,8 +7,8 @@ export VANDRELLE_ROOT
 cd "$VANDRELLE_ROOT"
 source scripts/lib/wine-session.sh
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target startup_bench -j "$(nproc)"
+cmake --build --preset windows --target bench_startup -j "$(nproc)"
 trap 'stop_xvfb' EXIT
 start_xvfb
 prepare_wine_prefix
-wine build/windows/startup_bench.exe "${1:-7}"
+wine build/windows/bench_startup.exe "${1:-7}"

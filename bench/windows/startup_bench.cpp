@@ -1,6 +1,6 @@
 // Start-up time of Vandrelle.exe against an empty Win32 window program, in the same run: the
 // time from starting the process until its window is shown, filled and waiting for input.
-// Usage (under Wine, with a display): startup_bench.exe [rounds]
+// Usage (under Wine, with a display): bench_startup.exe [rounds]
 #include <windows.h>
 
 #include <algorithm>

@@ -43,6 +43,9 @@ prepare_wine_prefix() {
   fi
   # A persistent wineserver keeps each later program start fast.
   wineserver -p >/dev/null 2>&1 || true
+  # Start the prefix's background services now, away from our output: started by the first test
+  # instead, they inherit CTest's output pipe and that test never ends.
+  wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 stop_wine() {

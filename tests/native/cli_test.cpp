@@ -89,9 +89,10 @@ TEST(Cli, CheckJudgesAPictureFileAgainstItsRow) {
         std::ofstream(good, std::ios::binary) << source.rdbuf();
         std::ofstream(bad, std::ios::binary) << "ab\ncd\n";
     }
-    const auto ok = run({"check", good});
+    const std::string table = VANDRELLE_TEST_DATA_DIR "/pictures.tsv";
+    const auto ok = run({"check", good, "--table", table});
     EXPECT_EQ(ok.status, 0) << ok.out;
-    const auto broken = run({"check", bad});
+    const auto broken = run({"check", bad, "--table", table});
     EXPECT_EQ(broken.status, 1);
     EXPECT_NE(broken.out.find("lines: 2, should be 9"), std::string::npos) << broken.out;
     std::filesystem::remove_all(folder);

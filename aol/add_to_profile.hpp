@@ -1,0 +1,50 @@
+#pragma once
+// "Add To Profile": carries the preview's plain text and the credit line into the client's
+// "Member Directory" window, presses its icon button and dismisses the client's answer.
+#include <string>
+#include <string_view>
+
+#include "aol/automation_limits.hpp"
+#include "aol/declarations.hpp"
+
+namespace aol {
+
+// Follows the preview's text in the profile, directly: after a final line break it starts a
+// line of its own, otherwise it continues the last line.
+inline constexpr std::u16string_view kCreditLine = u"< font . size=1>By: Brasketh";
+
+// The preview operations Add To Profile uses; the window's rich-text pane provides them.
+class ProfilePreview {
+public:
+    virtual ~ProfilePreview() = default;
+    virtual std::u16string Text() const = 0;
+    virtual void SetSelStart(long start) = 0;
+    virtual void SetSelLength(long length) = 0;
+    virtual std::u16string SelText() const = 0;
+};
+
+enum class ProfileOutcome {
+    Sent,                 // the field holds the profile text and the client's box was pressed
+    EmptyPreview,         // nothing in the preview: nothing else was touched
+    AlreadyRunning,       // a second press while one run is under way: ignored
+    ClientNotRunning,     // no client main window
+    EditorDidNotOpen,     // "Member Directory" did not appear within the wait
+    NoTextField,          // "Member Directory" has no rich-text field: nothing was sent
+    ClientNotResponding,  // a send to the client was not handled in time
+    ClientDidNotAnswer,   // the text was placed and the icon pressed, but no box came
+    ClipboardBusy,        // another program held the clipboard: nothing was sent
+    Abandoned,            // our window closed during a wait
+};
+
+// One run per press. The runner remembers only whether a run is under way, so that a press
+// arriving from inside one of its waits is ignored.
+class AddToProfile {
+public:
+    ProfileOutcome Run(Desktop& desktop, ProfilePreview& preview, const AutomationLimits& limits);
+    bool running() const { return running_; }
+
+private:
+    bool running_ = false;
+};
+
+}  // namespace aol

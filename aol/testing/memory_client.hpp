@@ -1,0 +1,38 @@
+#pragma once
+// An AOL client built on the memory desktop, with the window layout the automation relies on:
+// frame > mdiclient > inner windows; frame > toolbar > strip > icons. The fourth icon opens
+// "Member Directory" (a rich-text field and an icon button) on a button-down and an 'l'; that
+// window's icon, pressed, brings up the client's message box, which a space key closes.
+#include <vector>
+
+#include "aol/testing/memory_desktop.hpp"
+
+namespace aol::testing {
+
+struct ClientOptions {
+    int toolbar_icons = 6;
+    bool editor_open = false;
+    int inner_windows = 2;     // open inner windows besides "Member Directory"
+    int editor_opens_after_pumps = 3;
+    int box_appears_after_pumps = 2;
+    bool opens_editor = true;  // false: the fourth icon does nothing
+    bool answers = true;       // false: no message box after the save icon
+};
+
+struct MemoryClient {
+    WindowHandle frame = 0, area = 0, toolbar = 0, strip = 0;
+    std::vector<WindowHandle> icons;
+    // Filled in when "Member Directory" and the message box exist.
+    WindowHandle editor = 0, field = 0, save_icon = 0, box = 0, box_button = 0;
+
+    MemoryClient(MemoryDesktop& desktop, ClientOptions options = {});
+    MemoryClient(const MemoryClient&) = delete;  // its reactions hold `this`
+    MemoryClient& operator=(const MemoryClient&) = delete;
+    void open_editor();
+
+private:
+    MemoryDesktop& desktop_;
+    ClientOptions options_;
+};
+
+}  // namespace aol::testing

@@ -1,0 +1,187 @@
+#include "app/win32/check_pictures.hpp"
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace vandrelle::win32 {
+namespace {
+
+using PictureRows = std::array<std::string_view, kCheckPictureHeight>;
+
+// '.' is transparent; '#' black ink, 'r' red, 'k' dark outline, 'o' orange.
+constexpr PictureRows kBold = {
+    "......................",
+    "......................",
+    "......########........",
+    "......###....###......",
+    "......###.....###.....",
+    "......###.....###.....",
+    "......###....###......",
+    "......#########.......",
+    "......###.....###.....",
+    "......###......###....",
+    "......###......###....",
+    "......###.....###.....",
+    "......##########......",
+    "......................",
+    "......................",
+    "......................",
+    "......................",
+};
+
+constexpr PictureRows kItalic = {
+    "......................",
+    "......................",
+    "..........######......",
+    "............##........",
+    "............##........",
+    "...........##.........",
+    "...........##.........",
+    "..........##..........",
+    "..........##..........",
+    ".........##...........",
+    ".........##...........",
+    "........##............",
+    "......######..........",
+    "......................",
+    "......................",
+    "......................",
+    "......................",
+};
+
+constexpr PictureRows kUnderline = {
+    "......................",
+    "......................",
+    "......................",
+    "......................",
+    ".......##.....##......",
+    ".......##.....##......",
+    ".......##.....##......",
+    ".......##.....##......",
+    ".......##.....##......",
+    ".......##.....##......",
+    ".......##....###......",
+    "........#####.##......",
+    "......................",
+    "......###########.....",
+    "......................",
+    "......................",
+    "......................",
+};
+
+constexpr PictureRows kTextColour = {
+    "......................",
+    "..........##..........",
+    "..........##..........",
+    ".........####.........",
+    ".........#..#.........",
+    "........##..##........",
+    "........##..##........",
+    ".......########.......",
+    ".......##....##.......",
+    "......##......##......",
+    "......##......##......",
+    "......................",
+    "....rrrrrrrrrrrrrr....",
+    "....rrrrrrrrrrrrrr....",
+    "....rrrrrrrrrrrrrr....",
+    "......................",
+    "......................",
+};
+
+constexpr PictureRows kBackgroundColour = {
+    "......................",
+    "......................",
+    "...kkkkkkkkkkkkkkkk...",
+    "...kooooooooooooook...",
+    "...kooooooooooooook...",
+    "...kooooooooooooook...",
+    "...kooooooooooooook...",
+    "...kooooooooooooook...",
+    "...kooooooooooooook...",
+    "...kooooooooooooook...",
+    "...kooooooooooooook...",
+    "...kooooooooooooook...",
+    "...kooooooooooooook...",
+    "...kooooooooooooook...",
+    "...kkkkkkkkkkkkkkkk...",
+    "......................",
+    "......................",
+};
+
+constexpr bool rows_have_picture_width(const PictureRows& rows) {
+    for (std::string_view row : rows)
+        if (row.size() != kCheckPictureWidth) return false;
+    return true;
+}
+static_assert(rows_have_picture_width(kBold) && rows_have_picture_width(kItalic) &&
+              rows_have_picture_width(kUnderline) && rows_have_picture_width(kTextColour) &&
+              rows_have_picture_width(kBackgroundColour));
+
+const PictureRows& rows_of(CheckPicture picture) {
+    switch (picture) {
+        case CheckPicture::Bold: return kBold;
+        case CheckPicture::Italic: return kItalic;
+        case CheckPicture::Underline: return kUnderline;
+        case CheckPicture::TextColour: return kTextColour;
+        case CheckPicture::BackgroundColour: break;
+    }
+    return kBackgroundColour;
+}
+
+// Premultiplied BGRA, the layout of a 32-bit DIB; 0 is fully transparent.
+std::uint32_t pixel_colour(char ink, bool mixed) {
+    if (mixed) return 0xFF808080;
+    switch (ink) {
+        case 'r': return 0xFFD00000;
+        case 'o': return 0xFFFF8C00;
+        case 'k': return 0xFF603000;
+        default: return 0xFF000000;
+    }
+}
+
+}  // namespace
+
+HICON create_check_icon(CheckPicture picture, bool mixed, int dpi) {
+    const int scale = dpi >= 144 ? (dpi + 48) / 96 : 1;
+    const int width = kCheckPictureWidth * scale;
+    const int height = kCheckPictureHeight * scale;
+
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top row first
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP colour = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!colour) return nullptr;
+    auto* pixels = static_cast<std::uint32_t*>(bits);
+
+    // The mask: 1 keeps the background, 0 shows the colour bitmap. Rows are WORD-aligned.
+    const int mask_stride = ((width + 15) / 16) * 2;
+    std::vector<unsigned char> mask(static_cast<std::size_t>(mask_stride) * height, 0xFF);
+
+    const PictureRows& rows = rows_of(picture);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const int px = x / scale, py = y / scale;
+            const char ink = rows[py][px];
+            // The mixed look keeps every other pixel of the ink, a half-tone of the picture.
+            const bool drawn = ink != '.' && (!mixed || (px + py) % 2 == 0);
+            pixels[y * width + x] = drawn ? pixel_colour(ink, mixed) : 0;
+            if (drawn) mask[static_cast<std::size_t>(y * mask_stride + x / 8)] &= static_cast<unsigned char>(~(0x80 >> (x % 8)));
+        }
+    }
+    HBITMAP mask_bitmap = CreateBitmap(width, height, 1, 1, mask.data());
+    ICONINFO icon{TRUE, 0, 0, mask_bitmap, colour};
+    HICON result = CreateIconIndirect(&icon);
+    DeleteObject(mask_bitmap);
+    DeleteObject(colour);
+    return result;
+}
+
+}  // namespace vandrelle::win32

@@ -1,0 +1,254 @@
+// The preview document inside the real window: text kept exactly, selections counted in CR LF
+// text, the formatting buttons and their indicators, the colour buttons and their dialog,
+// and what appending and Clear leave behind.
+#include <richedit.h>
+
+#include <string>
+#include <vector>
+
+#include "window_form_fixture.hpp"
+
+using vandrelle::win32::Control;
+using vandrelle::win32::TriState;
+using window_test::FormTest;
+
+namespace {
+
+CHARFORMAT2W selection_format(HWND rich_text) {
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    SendMessageW(rich_text, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    return format;
+}
+
+// The pane's background as the control holds it: setting a colour returns the one before.
+COLORREF pane_background(HWND rich_text) {
+    const auto colour = static_cast<COLORREF>(SendMessageW(rich_text, EM_SETBKGNDCOLOR, 0, RGB(1, 2, 3)));
+    SendMessageW(rich_text, EM_SETBKGNDCOLOR, 0, colour);
+    return colour;
+}
+
+}  // namespace
+
+TEST_F(FormTest, TextReadsBackExactlyAsWritten) {
+    const std::u16string cases[] = {
+        u"",
+        u"abc\r\ncab\r\nbca\r\n",
+        u"no break at the end",
+        u"\u00A0\u00A0nbsp and soft\u00ADhyphen   \r\ntrailing blanks   \r\n",
+        u"\r\n\r\n\r\n",
+        u"{\\rtf1\\ansi bold? {\\b no}}\r\n",  // typed text that looks like a rich-text document
+        u"caf\u00E9 \u20AC5 \u2122\r\n",
+    };
+    for (const std::u16string& text : cases) {
+        preview().SetText(text);
+        EXPECT_TRUE(preview().Text() == text) << "case of length " << text.size();
+        EXPECT_EQ(preview().TextLength(), text.size());
+    }
+}
+
+TEST_F(FormTest, TextHasNo32KLimit) {
+    std::u16string text;
+    for (int line = 0; line < 2000; ++line) text += u"0123456789012345678901234567890123456789\r\n";
+    ASSERT_GT(text.size(), 80000u);
+    preview().SetText(text);
+    EXPECT_EQ(preview().TextLength(), text.size());
+    EXPECT_TRUE(preview().Text() == text);
+}
+
+// Selection offsets count every line break as two characters, the way Text does.
+TEST_F(FormTest, SelectionOffsetsCountLineBreaksAsTwo) {
+    const std::u16string text = u"abc\r\ncab\r\nbca\r\n";
+    preview().SetText(text);
+    struct Case {
+        long start, length;
+        std::u16string selected;
+    };
+    const Case cases[] = {
+        {0, static_cast<long>(text.size()), text},  // select all from the text's own length
+        {0, 1000000, text},                          // a length past the end stops at the end
+        {5, 3, u"cab"},
+        {3, 4, u"\r\nca"},
+        {13, 2, u"\r\n"},
+        {15, 5, u""},
+    };
+    for (const Case& c : cases) {
+        select(c.start, c.length);
+        EXPECT_TRUE(preview().SelText() == c.selected) << c.start << "+" << c.length;
+        EXPECT_EQ(preview().SelStart(), std::min<long>(c.start, static_cast<long>(text.size())));
+        EXPECT_EQ(preview().SelLength(), static_cast<long>(c.selected.size()));
+    }
+}
+
+struct FormattingButton {
+    Control button;
+    TriState (vandrelle::win32::RichPreview::*read)() const;
+};
+
+class FormattingButtonTest : public FormTest, public ::testing::WithParamInterface<FormattingButton> {};
+
+// "plain bold" with "bold" formatted by the button, then the indicator and the button over
+// mixed, formatted and plain selections.
+TEST_P(FormattingButtonTest, IndicatorFollowsTheSelectionAndOnlyCheckedFormats) {
+    const auto [button, read] = GetParam();
+    auto state = [this, read = read] { return (preview().*read)(); };
+    preview().SetText(u"plain bold\r\n");
+    select(6, 4);
+    click(button);
+    EXPECT_EQ(check_value(button), BST_CHECKED);
+    EXPECT_EQ(state(), TriState::True);
+
+    select(3, 5);  // "in bo": partly formatted
+    EXPECT_EQ(check_value(button), BST_INDETERMINATE);
+    EXPECT_EQ(state(), TriState::Mixed) << "showing the indicator must not format the selection";
+
+    click(button);  // from indeterminate: checked, the whole selection formatted
+    EXPECT_EQ(check_value(button), BST_CHECKED);
+    EXPECT_EQ(state(), TriState::True);
+    click(button);  // checked to unchecked: the whole selection plain
+    EXPECT_EQ(check_value(button), BST_UNCHECKED);
+    EXPECT_EQ(state(), TriState::False);
+
+    select(9, 0);  // caret inside the still formatted "ld"
+    EXPECT_EQ(check_value(button), BST_CHECKED);
+    select(1, 0);  // caret in plain text
+    EXPECT_EQ(check_value(button), BST_UNCHECKED);
+}
+
+INSTANTIATE_TEST_SUITE_P(BoldItalicUnderline, FormattingButtonTest,
+                         ::testing::Values(FormattingButton{Control::chkBold, &vandrelle::win32::RichPreview::SelBold},
+                                           FormattingButton{Control::chkItalics, &vandrelle::win32::RichPreview::SelItalic},
+                                           FormattingButton{Control::chkUline, &vandrelle::win32::RichPreview::SelUnderline}));
+
+TEST_F(FormTest, ColourButtonsShareOneCurrentColourAndACancelAppliesIt) {
+    colours_.answers = {RGB(255, 0, 0), std::nullopt};
+    preview().SetText(u"red text\r\n");
+    select(0, 3);
+    click(Control::chkColor);
+    EXPECT_EQ(colours_.times_shown, 1);
+    EXPECT_EQ(check_value(Control::chkColor), BST_UNCHECKED);
+    const CHARFORMAT2W format = selection_format(control(Control::RichTextBox));
+    EXPECT_EQ(format.crTextColor, RGB(255, 0, 0));
+    EXPECT_FALSE(format.dwEffects & CFE_AUTOCOLOR);
+
+    click(Control::chkColor2);  // cancelled: the shared current colour, red, goes to the background
+    EXPECT_EQ(colours_.times_shown, 2);
+    EXPECT_EQ(pane_background(control(Control::RichTextBox)), RGB(255, 0, 0));
+}
+
+TEST_F(FormTest, CancelBeforeAnyColourWasChosenColoursBlack) {
+    colours_.answers = {std::nullopt};
+    preview().SetText(u"text\r\n");
+    select(0, 4);
+    click(Control::chkColor);
+    const CHARFORMAT2W format = selection_format(control(Control::RichTextBox));
+    EXPECT_EQ(format.crTextColor, RGB(0, 0, 0));
+    EXPECT_FALSE(format.dwEffects & CFE_AUTOCOLOR);
+}
+
+// The dialog opens on a mouse button released after it was pressed on the button, whichever
+// mouse button; the keyboard only toggles the button's look.
+TEST_F(FormTest, ColourDialogOpensOnMouseReleaseOnly) {
+    struct Case {
+        const char* name;
+        std::vector<UINT> messages;
+        int dialogs;
+    };
+    const Case cases[] = {
+        {"left press and release", {WM_LBUTTONDOWN, WM_LBUTTONUP}, 1},
+        {"right press and release", {WM_RBUTTONDOWN, WM_RBUTTONUP}, 1},
+        {"middle press and release", {WM_MBUTTONDOWN, WM_MBUTTONUP}, 1},
+        {"right release without a press on it", {WM_RBUTTONUP}, 0},
+        {"space bar", {WM_KEYDOWN, WM_KEYUP}, 0},
+    };
+    for (Control button : {Control::chkColor, Control::chkColor2}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            colours_.times_shown = 0;
+            SetFocus(control(button));
+            const int before = check_value(button);
+            for (UINT message : c.messages) {
+                const WPARAM key = message == WM_KEYDOWN || message == WM_KEYUP ? VK_SPACE : 0;
+                SendMessageW(control(button), message, key, MAKELPARAM(5, 5));
+            }
+            EXPECT_EQ(colours_.times_shown, c.dialogs);
+            if (c.dialogs) {
+                EXPECT_EQ(check_value(button), BST_UNCHECKED);
+            }
+            if (c.messages.front() == WM_KEYDOWN) {
+                EXPECT_NE(check_value(button), before) << "the space bar toggles the look";
+            }
+        }
+    }
+}
+
+TEST_F(FormTest, AppendingDropsAllFormattingOfTheOldText) {
+    colours_.answers = {RGB(0, 0, 255)};
+    preview().SetText(u"x\r\n");
+    select(0, 1);
+    click(Control::chkBold);
+    click(Control::chkUline);
+    click(Control::chkColor);
+    SetWindowTextW(control(Control::textLine), L"abc");
+    SendMessageW(control(Control::cmboTimes), CB_SETCURSEL, 3, 0);
+    click(Control::Command1);
+
+    EXPECT_TRUE(preview().Text() == u"x\r\nabc\r\ncab\r\nbca\r\n");
+    select(0, static_cast<long>(preview().TextLength()));
+    const CHARFORMAT2W format = selection_format(control(Control::RichTextBox));
+    EXPECT_TRUE(format.dwMask & CFM_BOLD) << "bold must be uniform";
+    EXPECT_FALSE(format.dwEffects & (CFE_BOLD | CFE_UNDERLINE | CFE_ITALIC));
+    EXPECT_TRUE((format.dwMask & CFM_COLOR) && (format.dwEffects & CFE_AUTOCOLOR)) << "the default text colour";
+    EXPECT_EQ(check_value(Control::chkBold), BST_UNCHECKED);
+    EXPECT_EQ(check_value(Control::chkUline), BST_UNCHECKED);
+}
+
+TEST_F(FormTest, SpiralButtonAppendsTheSameBlockOnEveryPress) {
+    SetWindowTextW(control(Control::textLine), L" ab");
+    SendMessageW(control(Control::cmboTimes), CB_SETCURSEL, 3, 0);
+    preview().SetText(u"end");
+    click(Control::Command1);
+    click(Control::Command1);
+    EXPECT_TRUE(preview().Text() == u"end ab\r\nb a\r\nab \r\n ab\r\nb a\r\nab \r\n");
+    EXPECT_EQ(window_test::text_of(control(Control::textLine)), L" ab") << "the typed text stays";
+}
+
+TEST_F(FormTest, ClearEmptiesThePreviewAndKeepsTheBackground) {
+    colours_.answers = {RGB(0, 128, 0)};
+    preview().SetText(u"some art\r\n");
+    click(Control::chkColor2);
+    click(Control::cmdClear);
+    EXPECT_TRUE(preview().Text().empty());
+    EXPECT_EQ(pane_background(control(Control::RichTextBox)), RGB(0, 128, 0));
+    click(Control::cmdClear);  // clearing an empty preview leaves it empty
+    EXPECT_TRUE(preview().Text().empty());
+}
+
+// Replacing a large text swaps in a fresh rich-text control; the pane must stay the same pane.
+TEST_F(FormTest, ReplacingALargeTextKeepsThePaneAsItWas) {
+    colours_.answers = {RGB(0, 0, 160)};
+    click(Control::chkColor2);
+    std::u16string large;
+    for (int line = 0; line < 3000; ++line) large += u"a large preview line\r\n";
+    preview().SetText(large);
+    HWND before = control(Control::RichTextBox);
+    RECT place_before;
+    GetWindowRect(before, &place_before);
+
+    preview().SetText(u"plain bold\r\n");
+    HWND after = control(Control::RichTextBox);
+    EXPECT_TRUE(preview().Text() == u"plain bold\r\n");
+    EXPECT_EQ(GetDlgCtrlID(after), vandrelle::win32::control_id(Control::RichTextBox));
+    EXPECT_EQ(GetParent(after), control(Control::Frame4));
+    EXPECT_EQ(GetWindow(after, GW_HWNDPREV), control(Control::chkColor2)) << "its place in the tab order";
+    RECT place_after;
+    GetWindowRect(after, &place_after);
+    EXPECT_TRUE(EqualRect(&place_before, &place_after));
+    EXPECT_EQ(pane_background(after), RGB(0, 0, 160));
+    select(6, 4);
+    click(Control::chkBold);
+    select(3, 5);
+    EXPECT_EQ(check_value(Control::chkBold), BST_INDETERMINATE) << "selection changes still reach the form";
+    preview().Append(u"more\r\n");
+    EXPECT_TRUE(preview().Text() == u"plain bold\r\nmore\r\n");
+}

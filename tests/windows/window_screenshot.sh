@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Starts Vandrelle.exe under Wine on the test run's display, waits until its window is mapped,
+# photographs the screen into the given PNG and closes the program again.
+# Usage: window_screenshot.sh <Vandrelle.exe> <screenshot.png>
+set -euo pipefail
+program=$1
+output=$2
+: "${DISPLAY:?a display is needed (scripts/test starts Xvfb)}"
+
+wine "$program" &
+program_pid=$!
+trap 'kill "$program_pid" 2>/dev/null || true; wait "$program_pid" 2>/dev/null || true' EXIT
+
+# Up to 30 s for the window, checked five times a second.
+for _ in $(seq 150); do
+  if xwininfo -root -tree 2>/dev/null | grep -q '"Vandrelle By: Brasketh"'; then break; fi
+  if ! kill -0 "$program_pid" 2>/dev/null; then echo "Vandrelle.exe ended before showing its window" >&2; exit 1; fi
+  sleep 0.2
+done
+xwininfo -root -tree | grep -q '"Vandrelle By: Brasketh"' || { echo "no Vandrelle window after 30 s" >&2; exit 1; }
+sleep 1  # let the controls paint
+import -window root "$output"
+echo "screenshot: $output"

@@ -1,0 +1,40 @@
+# The window's tests under Wine: the real Form1 driven in the test's own thread, Vandrelle.exe
+# driven as a process of its own, and a screenshot of the started program for people to see.
+# Included from tests/windows/CMakeLists.txt.
+
+add_library(window_test_support STATIC ${CMAKE_CURRENT_LIST_DIR}/window_test_support.cpp)
+target_include_directories(window_test_support PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${PROJECT_SOURCE_DIR})
+target_link_libraries(window_test_support PUBLIC GTest::gtest)
+vandrelle_target_options(window_test_support)
+
+function(vandrelle_window_test name)
+  add_executable(${name} ${ARGN} ${VANDRELLE_RESOURCE_SCRIPT})
+  # The program's manifest comes along, so the controls are the same version as in Vandrelle.exe.
+  target_include_directories(${name} PRIVATE ${VANDRELLE_RESOURCE_INCLUDES})
+  target_link_libraries(${name} PRIVATE window_test_support GTest::gtest_main)
+  vandrelle_target_options(${name})
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 120)
+endfunction()
+
+# In-process: the form with Add To Profile as Vandrelle.exe links it.
+vandrelle_window_test(window_form_tests
+  ${CMAKE_CURRENT_LIST_DIR}/window_form_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window_preview_test.cpp
+  ${PROJECT_SOURCE_DIR}/app/win32/Form1_profile.cpp)
+target_link_libraries(window_form_tests PRIVATE $<TARGET_PROPERTY:Vandrelle,LINK_LIBRARIES>)
+
+# Black box: starts build/windows/Vandrelle.exe, which sits next to the test program.
+vandrelle_window_test(window_process_tests ${CMAKE_CURRENT_LIST_DIR}/window_process_test.cpp)
+add_dependencies(window_process_tests Vandrelle)
+
+# Run natively (bash, not through Wine's emulator): needs DISPLAY and WINEPREFIX from the run.
+add_test(NAME window_screenshot
+  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/window_screenshot.sh $<TARGET_FILE:Vandrelle> ${CMAKE_BINARY_DIR}/screenshot.png)
+set_tests_properties(window_screenshot PROPERTIES TIMEOUT 60)
+
+# The macro button in the real window.
+vandrelle_window_test(macro_preview_tests
+  ${CMAKE_CURRENT_LIST_DIR}/macro_preview_test.cpp
+  ${PROJECT_SOURCE_DIR}/app/win32/Form1_profile.cpp)
+target_link_libraries(macro_preview_tests PRIVATE $<TARGET_PROPERTY:Vandrelle,LINK_LIBRARIES>)
