@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <string_view>
 
 #include "app/win32/form_fonts.hpp"
@@ -45,7 +46,15 @@ struct StreamSource {
 DWORD CALLBACK read_stream(DWORD_PTR cookie, LPBYTE buffer, LONG capacity, LONG* written) {
     auto* source = reinterpret_cast<StreamSource*>(cookie);
     // Whole UTF-16 units only, so no character is split between two reads.
-    const std::size_t count = std::min(source->remaining, static_cast<std::size_t>(capacity) & ~std::size_t{1});
+    std::size_t count = std::min(source->remaining, static_cast<std::size_t>(capacity) & ~std::size_t{1});
+    // A CR LF split between two reads would come out as two line breaks: a CR that ends a read
+    // waits for the next one when more text follows.
+    constexpr std::size_t unit = sizeof(char16_t);
+    if (count < source->remaining && count > unit) {
+        char16_t last;
+        std::memcpy(&last, source->bytes + count - unit, unit);
+        if (last == u'\r') count -= unit;
+    }
     std::copy_n(source->bytes, count, reinterpret_cast<char*>(buffer));
     source->bytes += count;
     source->remaining -= count;

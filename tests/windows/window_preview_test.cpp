@@ -47,6 +47,19 @@ TEST_F(FormTest, TextReadsBackExactlyAsWritten) {
     }
 }
 
+// Large texts reach the control in several reads; a line break must never be cut in two,
+// wherever the reads end. Lines of every length from 1 to 97 put breaks at every offset.
+TEST_F(FormTest, LargeTextsKeepEveryLineBreakWhereverTheReadsEnd) {
+    std::u16string text;
+    for (int line = 0; text.size() < 300000; ++line) text += std::u16string(1 + line % 97, u'a' + line % 26) + u"\r\n";
+    preview().SetText(text);
+    EXPECT_EQ(preview().TextLength(), text.size());
+    EXPECT_TRUE(preview().Text() == text);
+    preview().SetText(u"start\r\n");
+    preview().Append(text);
+    EXPECT_TRUE(preview().Text() == u"start\r\n" + text);
+}
+
 TEST_F(FormTest, TextHasNo32KLimit) {
     std::u16string text;
     for (int line = 0; line < 2000; ++line) text += u"0123456789012345678901234567890123456789\r\n";
