@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Starts Vandrelle.exe under Wine on the test run's display, waits until its window is mapped,
-# photographs the screen into the given PNG and closes the program again.
-# Usage: window_screenshot.sh <Vandrelle.exe> <screenshot.png>
+# optionally fills its preview with a staging program, photographs the screen into the given
+# PNG and closes the program again.
+# Usage: window_screenshot.sh <Vandrelle.exe> <screenshot.png> [<stage.exe> [stage arguments...]]
 set -euo pipefail
 program=$1
 output=$2
+shift 2
 : "${DISPLAY:?a display is needed (scripts/test starts Xvfb)}"
 
 wine "$program" &
@@ -18,6 +20,9 @@ for _ in $(seq 150); do
   sleep 0.2
 done
 xwininfo -root -tree | grep -q '"Vandrelle By: Brasketh"' || { echo "no Vandrelle window after 30 s" >&2; exit 1; }
+if [ $# -gt 0 ]; then wine "$@"; fi
 sleep 1  # let the controls paint
-import -window root "$output"
+# Only the window, as a person would crop it.
+window_id=$(xwininfo -name "Vandrelle By: Brasketh" | awk '/Window id:/ {print $4}')
+import -window "${window_id:-root}" "$output"
 echo "screenshot: $output"

@@ -29,9 +29,21 @@ vandrelle_window_test(window_process_tests ${CMAKE_CURRENT_LIST_DIR}/window_proc
 add_dependencies(window_process_tests Vandrelle)
 
 # Run natively (bash, not through Wine's emulator): needs DISPLAY and WINEPREFIX from the run.
+# The window after the start of a user's typical road: spiral "abc" over 3 lines, then Budweiser.
+add_executable(screenshot_stage ${CMAKE_CURRENT_LIST_DIR}/screenshot_stage.cpp)
+target_link_libraries(screenshot_stage PRIVATE window_test_support vandrelle_core)
+vandrelle_target_options(screenshot_stage)
+if(MINGW)
+  target_link_options(screenshot_stage PRIVATE -municode)
+endif()
 add_test(NAME window_screenshot
-  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/window_screenshot.sh $<TARGET_FILE:Vandrelle> ${CMAKE_BINARY_DIR}/screenshot.png)
-set_tests_properties(window_screenshot PROPERTIES TIMEOUT 60)
+  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/window_screenshot.sh $<TARGET_FILE:Vandrelle> ${CMAKE_BINARY_DIR}/screenshot.png
+          $<TARGET_FILE:screenshot_stage> --spiral abc 3 Budweiser)
+# Some of the pictures as the preview shows them, for a person to judge.
+add_test(NAME pictures_screenshot
+  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/window_screenshot.sh $<TARGET_FILE:Vandrelle> ${CMAKE_BINARY_DIR}/pictures.png
+          $<TARGET_FILE:screenshot_stage> Whale Snoopy)
+set_tests_properties(window_screenshot pictures_screenshot PROPERTIES TIMEOUT 60)
 
 # The macro button in the real window.
 vandrelle_window_test(macro_preview_tests
