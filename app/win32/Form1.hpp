@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 
+#include "aol/add_to_profile.hpp"
 #include "app/win32/colour_dialog.hpp"
 #include "app/win32/control_ids.hpp"
 #include "app/win32/form_fonts.hpp"
@@ -84,4 +85,6 @@ private:
     std::array<HWND, vandrelle::win32::kControlCount> controls_{};
     std::array<vandrelle::win32::CheckIcons, vandrelle::win32::kControlCount> check_icons_{};
     std::array<UINT, vandrelle::win32::kControlCount> colour_button_presses_{};  // MK_ flags pressed on each
+    // Add To Profile runs one at a time: a press during a run's waits is ignored.
+    aol::AddToProfile profile_run_;
 };

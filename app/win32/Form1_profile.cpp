@@ -39,13 +39,6 @@ aol::AutomationLimits limits_from_environment() {
     return limits;
 }
 
-// Only one run at a time in the program: the handler runs again from inside the run's waits
-// when the user presses the button meanwhile.
-aol::AddToProfile& add_to_profile() {
-    static aol::AddToProfile runner;
-    return runner;
-}
-
 }  // namespace
 
 HWND Form1::find_x() {
@@ -63,7 +56,7 @@ void Form1::edit_Profile() {
 void Form1::Command3_Click() {
     aol::win32::User32Desktop desktop(hwnd_);
     PreviewForProfile preview(RichTextBox);
-    const aol::ProfileOutcome outcome = add_to_profile().Run(desktop, preview, limits_from_environment());
+    const aol::ProfileOutcome outcome = profile_run_.Run(desktop, preview, limits_from_environment());
     if (desktop.quit_seen() || !IsWindow(hwnd_)) return;
     if (const auto shown = aol::message_for(outcome)) {
         const UINT icon = shown->icon == aol::MessageIcon::Information ? MB_ICONINFORMATION : MB_ICONWARNING;

@@ -9,12 +9,12 @@ target_link_libraries(automation_profile_tests PRIVATE $<TARGET_PROPERTY:Vandrel
 add_dependencies(automation_profile_tests standin-aol)
 
 # The CPU share of one Add To Profile run; a program that prints its figure, not a test.
-add_executable(profile_cpu_benchmark
+add_executable(bench_profile_cpu
   ${PROJECT_SOURCE_DIR}/bench/windows/profile_cpu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/automation_standin.cpp
   ${PROJECT_SOURCE_DIR}/app/win32/Form1_profile.cpp
   ${VANDRELLE_RESOURCE_SCRIPT})
-target_include_directories(profile_cpu_benchmark PRIVATE ${VANDRELLE_RESOURCE_INCLUDES} ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(profile_cpu_benchmark PRIVATE window_test_support $<TARGET_PROPERTY:Vandrelle,LINK_LIBRARIES>)
-vandrelle_target_options(profile_cpu_benchmark)
-add_dependencies(profile_cpu_benchmark standin-aol)
+target_include_directories(bench_profile_cpu PRIVATE ${VANDRELLE_RESOURCE_INCLUDES} ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(bench_profile_cpu PRIVATE window_test_support $<TARGET_PROPERTY:Vandrelle,LINK_LIBRARIES>)
+vandrelle_target_options(bench_profile_cpu)
+add_dependencies(bench_profile_cpu standin-aol)

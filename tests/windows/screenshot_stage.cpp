@@ -1,7 +1,7 @@
 // Fills a running Vandrelle's preview for a screenshot, as a user would: types a spiral line,
 // picks its count and presses the spiral button, then picks each macro of the list and presses
 // its button. A picture the list does not offer is added at the end of the preview directly.
-// Usage: screenshot_stage.exe [--spiral TEXT COUNT] [MACRO...]
+// Usage: screenshot_stage.exe [--spiral TEXT COUNT] [MACRO...] [--add-to-profile]
 #include <windows.h>
 
 #include <cstdio>
@@ -57,6 +57,8 @@ int wmain(int argc, wchar_t** argv) {
             choose(control(Control::cmboTimes), argv[i + 2]);
             SendMessageW(control(Control::Command1), BM_CLICK, 0, 0);
             i += 2;
+        } else if (arg == L"--add-to-profile") {
+            PostMessageW(control(Control::Command3), BM_CLICK, 0, 0);
         } else if (choose(control(Control::cmboMacros), arg.c_str())) {
             SendMessageW(control(Control::Command2), BM_CLICK, 0, 0);
         } else {
