@@ -22,20 +22,6 @@ std::wstring program_path() {
     return folder.substr(0, folder.find_last_of(L"\\/") + 1) + L"Vandrelle.exe";
 }
 
-struct WindowSearch {
-    DWORD process_id;
-    HWND found;
-};
-
-BOOL CALLBACK match_main_window(HWND window, LPARAM search_pointer) {
-    auto* search = reinterpret_cast<WindowSearch*>(search_pointer);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner != search->process_id || text_of(window) != kCaption || !IsWindowVisible(window)) return TRUE;
-    search->found = window;
-    return FALSE;
-}
-
 }  // namespace
 
 class VandrelleProcessTest : public ::testing::Test {
@@ -48,12 +34,10 @@ protected:
                                    &process_))
             << "could not start " << std::string(command.begin(), command.end());
         WaitForInputIdle(process_.hProcess, 15000);
-        WindowSearch search{process_.dwProcessId, nullptr};
         ASSERT_TRUE(wait_until([&] {
-            EnumWindows(match_main_window, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
+            window_ = find_top_level_window(process_.dwProcessId, [](HWND window) { return text_of(window) == kCaption; });
+            return window_ != nullptr;
         }, std::chrono::seconds(20)));
-        window_ = search.found;
     }
 
     static void TearDownTestSuite() {

@@ -17,19 +17,17 @@ BOOL CALLBACK match_control(HWND window, LPARAM search_pointer) {
     return FALSE;
 }
 
-struct BoxSearch {
+struct TopLevelSearch {
     DWORD process_id;
+    const std::function<bool(HWND)>* wanted;
     HWND found;
 };
 
-BOOL CALLBACK match_message_box(HWND window, LPARAM search_pointer) {
-    auto* search = reinterpret_cast<BoxSearch*>(search_pointer);
+BOOL CALLBACK match_top_level(HWND window, LPARAM search_pointer) {
+    auto* search = reinterpret_cast<TopLevelSearch*>(search_pointer);
     DWORD owner_process = 0;
     GetWindowThreadProcessId(window, &owner_process);
-    wchar_t class_name[16] = {};
-    GetClassNameW(window, class_name, 16);
-    if (owner_process != search->process_id || std::wstring(class_name) != L"#32770" || !IsWindowVisible(window))
-        return TRUE;
+    if (owner_process != search->process_id || !IsWindowVisible(window) || !(*search->wanted)(window)) return TRUE;
     search->found = window;
     return FALSE;
 }
@@ -77,10 +75,18 @@ std::wstring sent_text(HWND window) {
     return text;
 }
 
-HWND find_message_box(DWORD process_id) {
-    BoxSearch search{process_id, nullptr};
-    EnumWindows(match_message_box, reinterpret_cast<LPARAM>(&search));
+HWND find_top_level_window(DWORD process_id, const std::function<bool(HWND)>& wanted) {
+    TopLevelSearch search{process_id, &wanted, nullptr};
+    EnumWindows(match_top_level, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND find_message_box(DWORD process_id) {
+    return find_top_level_window(process_id, [](HWND window) {
+        wchar_t class_name[16] = {};
+        GetClassNameW(window, class_name, 16);
+        return std::wstring(class_name) == L"#32770";
+    });
 }
 
 MessageBoxView read_message_box(HWND dialog) {

@@ -33,6 +33,9 @@ struct MessageBoxView {
     bool has_icon = false;
 };
 
+// The first visible top-level window of `process_id`, from the top down, that `wanted` accepts.
+HWND find_top_level_window(DWORD process_id, const std::function<bool(HWND)>& wanted);
+
 // The first visible message box (a #32770 dialog) owned by a thread of `process_id`.
 HWND find_message_box(DWORD process_id);
 MessageBoxView read_message_box(HWND dialog);
