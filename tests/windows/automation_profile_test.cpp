@@ -164,3 +164,14 @@ TEST_F(AddToProfileTest, AnotherProgramsDialogAboveTheClientsBoxIsNotPressed) {
 }
 
 }  // namespace
+
+TEST_F(AddToProfileTest, AClientThatStopsAnsweringEndsTheRunWithAMessage) {
+    Standin client("--editor-open --hang-on-text");  // the field never returns from WM_SETTEXT
+    ASSERT_TRUE(client.started());
+    preview().SetText(u"art\r\n");
+    const Watched watched = press_and_watch_for_box();
+    EXPECT_EQ(watched.box.prompt.rfind(L"The AOL client is not responding", 0), 0u) << "the send gives up";
+    EXPECT_TRUE(watched.answered_under_box);
+    EXPECT_TRUE(clipboard_empty()) << "nothing of ours is left on the clipboard";
+    EXPECT_EQ(preview().Text(), u"art\r\n");
+}
