@@ -108,7 +108,7 @@ ProfileOutcome fill_profile(Desktop& desktop, ProfilePreview& preview, const Aut
         return ProfileOutcome::ClipboardBusy;
     }
     preview.SetSelStart(0);
-    preview.SetSelLength(static_cast<long>(preview.Text().size()));
+    preview.SetSelLength(static_cast<long>(preview.TextLength()));
     std::u16string composed = preview.SelText();
     composed += kCreditLine;
     if (!with_clipboard(desktop, limits, [&] { return desktop.PutClipboardText(composed); })) {
@@ -139,7 +139,7 @@ ProfileOutcome fill_profile(Desktop& desktop, ProfilePreview& preview, const Aut
 
 ProfileOutcome AddToProfile::Run(Desktop& desktop, ProfilePreview& preview, const AutomationLimits& limits) {
     if (running_) return ProfileOutcome::AlreadyRunning;
-    if (preview.Text().empty()) return ProfileOutcome::EmptyPreview;
+    if (preview.TextLength() == 0) return ProfileOutcome::EmptyPreview;
     RunningFlag under_way(running_);
     return fill_profile(desktop, preview, limits);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // "Add To Profile": carries the preview's plain text and the credit line into the client's
 // "Member Directory" window, presses its icon button and dismisses the client's answer.
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,9 @@ class ProfilePreview {
 public:
     virtual ~ProfilePreview() = default;
     virtual std::u16string Text() const = 0;
+    // Length of Text(), CR LF counted as two; a preview that knows it without copying its
+    // whole text says so here.
+    virtual std::size_t TextLength() const { return Text().size(); }
     virtual void SetSelStart(long start) = 0;
     virtual void SetSelLength(long length) = 0;
     virtual std::u16string SelText() const = 0;

@@ -17,6 +17,7 @@ class PreviewForProfile final : public aol::ProfilePreview {
 public:
     explicit PreviewForProfile(vandrelle::win32::RichPreview& preview) : preview_(preview) {}
     std::u16string Text() const override { return preview_.Text(); }
+    std::size_t TextLength() const override { return preview_.TextLength(); }
     void SetSelStart(long start) override { preview_.SetSelStart(start); }
     void SetSelLength(long length) override { preview_.SetSelLength(length); }
     std::u16string SelText() const override { return preview_.SelText(); }
