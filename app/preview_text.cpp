@@ -1,6 +1,11 @@
 #include "app/preview_text.hpp"
 
+#include "app/messages.hpp"
+
 namespace vandrelle {
+
+// The refusals (messages::kPreviewTooLarge, kPictureTooLarge) name the capacity in words.
+static_assert(kPreviewCapacity == 20'000'000, "change the refusal messages with the capacity");
 
 void PreviewText::Append(std::u16string_view addition) {
     std::u16string text = Text();
