@@ -1,6 +1,7 @@
 #include "tools/vandrelle-art/cli.hpp"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -141,7 +142,7 @@ int check(const Arguments& a, std::ostream& out, std::ostream& err) {
         if (!file) return usage_error(err, "cannot read " + path);
         std::stringstream bytes;
         bytes << file.rdbuf();
-        const std::string stem = path.substr(path.find_last_of("/\\") + 1, path.rfind(".txt") - path.find_last_of("/\\") - 1);
+        const std::string stem = std::filesystem::path(path).stem().string();
         const auto lines = macros::picture_lines_from_utf8(bytes.str());
         auto problems = macros::general_problems(lines);
         const auto row = std::find_if(rows.begin(), rows.end(), [&](const auto& r) { return r.art_body == "art_" + stem; });
