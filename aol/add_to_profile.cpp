@@ -4,7 +4,7 @@
 #include "aol/shared_routines.hpp"
 #include "aol/window_vocabulary.hpp"
 
-namespace aol {
+namespace vandrelle::aol {
 namespace {
 
 // Keeps running_ set for the length of one run, however it ends.
@@ -144,4 +144,4 @@ ProfileOutcome AddToProfile::Run(Desktop& desktop, ProfilePreview& preview, cons
     return fill_profile(desktop, preview, limits);
 }
 
-}  // namespace aol
+}  // namespace vandrelle::aol

@@ -8,7 +8,7 @@
 #include "aol/automation_limits.hpp"
 #include "aol/declarations.hpp"
 
-namespace aol {
+namespace vandrelle::aol {
 
 // Follows the preview's text in the profile, directly: after a final line break it starts a
 // line of its own, otherwise it continues the last line.
@@ -51,4 +51,4 @@ private:
     bool running_ = false;
 };
 
-}  // namespace aol
+}  // namespace vandrelle::aol

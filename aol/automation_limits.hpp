@@ -1,7 +1,7 @@
 #pragma once
 // How long the automation waits for the AOL client before it tells the user what did not happen.
 
-namespace aol {
+namespace vandrelle::aol {
 
 struct AutomationLimits {
     // Waits for the "Member Directory" window and for the client's answering message box.
@@ -15,4 +15,4 @@ struct AutomationLimits {
     double poll_seconds = 0.05;
 };
 
-}  // namespace aol
+}  // namespace vandrelle::aol

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace aol {
+namespace vandrelle::aol {
 
 // Names a window of any program; 0 is no window. Never kept from one operation to the next.
 using WindowHandle = std::uintptr_t;
@@ -70,4 +70,4 @@ public:
     virtual bool WaitForEvents(double seconds) = 0;
 };
 
-}  // namespace aol
+}  // namespace vandrelle::aol

@@ -2,7 +2,7 @@
 
 #include "aol/window_vocabulary.hpp"
 
-namespace aol {
+namespace vandrelle::aol {
 
 OpenRequest edit_Profile(Desktop& desktop, unsigned timeout_ms) {
     const WindowHandle frame = desktop.FindWindowA(window_class::kFrame);
@@ -42,4 +42,4 @@ WindowHandle find_x(Desktop& desktop) {
     return 0;
 }
 
-}  // namespace aol
+}  // namespace vandrelle::aol

@@ -3,7 +3,7 @@
 // logic behind Form1's public methods edit_Profile and find_x.
 #include "aol/declarations.hpp"
 
-namespace aol {
+namespace vandrelle::aol {
 
 enum class OpenRequest {
     Pressed,          // the fourth toolbar icon got its button-down and its 'l'
@@ -23,4 +23,4 @@ OpenRequest edit_Profile(Desktop& desktop, unsigned timeout_ms);
 // Processes our window's events once for every window it visits.
 WindowHandle find_x(Desktop& desktop);
 
-}  // namespace aol
+}  // namespace vandrelle::aol

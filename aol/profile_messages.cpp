@@ -1,17 +1,17 @@
 #include "aol/profile_messages.hpp"
 
-#include "app/messages.hpp"
+#include "app/texts.hpp"
 
-namespace aol {
+namespace vandrelle::aol {
 namespace {
 
 constexpr char16_t kTitle[] = u"Add To Profile";
+constexpr char16_t kNothingInPreview[] = u"There is nothing in the preview window to add to your profile!";
 
 }  // namespace
 
 std::optional<OutcomeMessage> message_for(ProfileOutcome outcome) {
-    using vandrelle::messages::kIncompleteRequest;
-    using vandrelle::messages::kNothingInPreview;
+    using vandrelle::app::texts::kIncompleteRequest;
     switch (outcome) {
         case ProfileOutcome::EmptyPreview:
             return OutcomeMessage{kNothingInPreview, kIncompleteRequest, MessageIcon::Information};
@@ -50,4 +50,4 @@ std::optional<OutcomeMessage> message_for(ProfileOutcome outcome) {
     return std::nullopt;
 }
 
-}  // namespace aol
+}  // namespace vandrelle::aol

@@ -5,7 +5,7 @@
 
 #include "aol/add_to_profile.hpp"
 
-namespace aol {
+namespace vandrelle::aol {
 
 enum class MessageIcon { Information, Warning };
 
@@ -19,4 +19,4 @@ struct OutcomeMessage {
 // second press, window closing).
 std::optional<OutcomeMessage> message_for(ProfileOutcome outcome);
 
-}  // namespace aol
+}  // namespace vandrelle::aol

@@ -4,7 +4,7 @@
 
 #include "aol/window_vocabulary.hpp"
 
-namespace aol {
+namespace vandrelle::aol {
 namespace {
 
 constexpr double kSecondsPerDay = 86400.0;
@@ -64,4 +64,4 @@ WindowHandle find_AOLChild(Desktop& desktop, std::string_view caption) {
     return 0;
 }
 
-}  // namespace aol
+}  // namespace vandrelle::aol

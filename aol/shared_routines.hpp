@@ -4,7 +4,7 @@
 
 #include "aol/declarations.hpp"
 
-namespace aol {
+namespace vandrelle::aol {
 
 // Presses an AOL icon button: a left-button-down, then the release of the space key, both sent.
 // The handle 0 reaches no window. TimedOut when the client did not handle a send in time; the
@@ -22,4 +22,4 @@ bool pause_Seconds(Desktop& desktop, double seconds);
 // attempts, one attempt per inner window; with no inner window open it makes none.
 WindowHandle find_AOLChild(Desktop& desktop, std::string_view caption);
 
-}  // namespace aol
+}  // namespace vandrelle::aol

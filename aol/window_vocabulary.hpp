@@ -3,7 +3,7 @@
 // Classes match without regard to case; captions must equal a window's whole caption.
 #include <string_view>
 
-namespace aol {
+namespace vandrelle::aol {
 
 namespace window_class {
 inline constexpr std::string_view kFrame = "aol frame25";       // the client's main window
@@ -37,4 +37,4 @@ inline constexpr unsigned kLeftButtonDown = 0x0201;  // WM_LBUTTONDOWN
 
 inline constexpr unsigned kSpaceKey = 0x20;  // VK_SPACE
 
-}  // namespace aol
+}  // namespace vandrelle::aol

@@ -1,11 +1,6 @@
 #include "app/preview_text.hpp"
 
-#include "app/messages.hpp"
-
-namespace vandrelle {
-
-// The refusals (messages::kPreviewTooLarge, kPictureTooLarge) name the capacity in words.
-static_assert(kPreviewCapacity == 20'000'000, "change the refusal messages with the capacity");
+namespace vandrelle::app {
 
 void PreviewText::Append(std::u16string_view addition) {
     std::u16string text = Text();
@@ -19,4 +14,4 @@ bool fits_in_preview(std::size_t current, std::size_t addition) {
     return current <= kPreviewCapacity && addition <= kPreviewCapacity - current;
 }
 
-}  // namespace vandrelle
+}  // namespace vandrelle::app

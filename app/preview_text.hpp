@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace vandrelle {
+namespace vandrelle::app {
 
 class PreviewText {
 public:
@@ -31,4 +31,4 @@ void append_to_preview(PreviewText& preview, std::u16string_view addition);
 // Whether adding `addition` characters keeps the preview within kPreviewCapacity.
 bool fits_in_preview(std::size_t current, std::size_t addition);
 
-}  // namespace vandrelle
+}  // namespace vandrelle::app

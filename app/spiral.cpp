@@ -4,7 +4,7 @@
 
 #include "app/preview_text.hpp"
 
-namespace vandrelle {
+namespace vandrelle::app {
 namespace {
 
 bool is_high_surrogate(char16_t c) { return c >= 0xD800 && c < 0xDC00; }
@@ -70,4 +70,4 @@ SpiralPlan plan_spiral(std::u16string_view text, std::u16string_view count_entry
     return {SpiralRefusal::None, *count};
 }
 
-}  // namespace vandrelle
+}  // namespace vandrelle::app

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace vandrelle {
+namespace vandrelle::app {
 
 inline constexpr int kMaxSpiralLines = 10000;
 
@@ -29,4 +29,4 @@ struct SpiralPlan {
 // is refused; a block that would take the preview past its capacity is refused.
 SpiralPlan plan_spiral(std::u16string_view text, std::u16string_view count_entry, std::size_t preview_length);
 
-}  // namespace vandrelle
+}  // namespace vandrelle::app

@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace vandrelle {
+namespace vandrelle::app {
 namespace {
 
 // Characters of bytes 0x80-0x9F; 0 marks the five bytes that have none.
@@ -102,4 +102,4 @@ std::u16string cp1252_to_utf16(std::string_view bytes) {
     return out;
 }
 
-}  // namespace vandrelle
+}  // namespace vandrelle::app

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace vandrelle {
+namespace vandrelle::app {
 
 std::u16string utf8_to_utf16(std::string_view utf8);
 std::string utf16_to_utf8(std::u16string_view text);
@@ -15,4 +15,4 @@ std::optional<unsigned char> cp1252_byte(char16_t c);
 std::optional<std::string> utf16_to_cp1252(std::u16string_view text);
 std::u16string cp1252_to_utf16(std::string_view bytes);
 
-}  // namespace vandrelle
+}  // namespace vandrelle::app

@@ -19,7 +19,7 @@ void BM_SpiralBlock(benchmark::State& state) {
     const std::u16string text = typed_line(static_cast<std::size_t>(state.range(0)));
     std::size_t bytes = 0;
     for (auto _ : state) {
-        std::u16string block = vandrelle::make_spiral_block(text, kLines);
+        std::u16string block = vandrelle::app::make_spiral_block(text, kLines);
         bytes = block.size() * sizeof(char16_t);
         benchmark::DoNotOptimize(block.data());
     }

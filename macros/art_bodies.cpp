@@ -2,22 +2,22 @@
 
 #include "macros/pictures.hpp"
 
-namespace macros {
+namespace vandrelle::macros {
 namespace {
 
 // Appends the whole picture with one replacement of the preview's text: the same text as a
 // replacement per line would leave, without copying the preview once for every line.
-void append_picture(vandrelle::PreviewText& preview, std::string_view name) {
+void append_picture(vandrelle::app::PreviewText& preview, std::string_view name) {
     if (const Picture* picture = find_picture(name)) {
-        vandrelle::append_to_preview(preview, picture_text(*picture));
+        vandrelle::app::append_to_preview(preview, picture_text(*picture));
     }
 }
 
 }  // namespace
 
 #define VANDRELLE_DEFINE_ART_BODY(name) \
-    void art_##name(vandrelle::PreviewText& preview) { append_picture(preview, #name); }
+    void art_##name(vandrelle::app::PreviewText& preview) { append_picture(preview, #name); }
 VANDRELLE_ART_BODIES(VANDRELLE_DEFINE_ART_BODY)
 #undef VANDRELLE_DEFINE_ART_BODY
 
-}  // namespace macros
+}  // namespace vandrelle::macros

@@ -105,10 +105,10 @@
     X(indian) \
     X(Scroll)
 
-namespace macros {
+namespace vandrelle::macros {
 
-#define VANDRELLE_DECLARE_ART_BODY(name) void art_##name(vandrelle::PreviewText& preview);
+#define VANDRELLE_DECLARE_ART_BODY(name) void art_##name(vandrelle::app::PreviewText& preview);
 VANDRELLE_ART_BODIES(VANDRELLE_DECLARE_ART_BODY)
 #undef VANDRELLE_DECLARE_ART_BODY
 
-}  // namespace macros
+}  // namespace vandrelle::macros

@@ -4,7 +4,7 @@
 
 #include "macros/art_bodies.hpp"
 
-namespace macros {
+namespace vandrelle::macros {
 namespace {
 
 // Catalogue order: the dispatcher compares names in this order. The number is the entry's
@@ -136,4 +136,4 @@ const CatalogueEntry* find_entry(std::u16string_view name) {
     return nullptr;
 }
 
-}  // namespace macros
+}  // namespace vandrelle::macros

@@ -10,9 +10,9 @@
 
 #include "app/preview_text.hpp"
 
-namespace macros {
+namespace vandrelle::macros {
 
-using ArtBody = void (*)(vandrelle::PreviewText& preview);
+using ArtBody = void (*)(vandrelle::app::PreviewText& preview);
 
 struct CatalogueEntry {
     std::u16string_view name;  // ASCII letters and digits, compared exactly
@@ -31,4 +31,4 @@ std::vector<std::u16string_view> listed_names_in_fill_order();
 // The first entry whose name equals `name` exactly (case-sensitive, no trimming), or nullptr.
 const CatalogueEntry* find_entry(std::u16string_view name);
 
-}  // namespace macros
+}  // namespace vandrelle::macros

@@ -1,8 +1,8 @@
 #include "macros/dispatch.hpp"
 
-#include "app/messages.hpp"
+#include "macros/texts.hpp"
 
-namespace macros {
+namespace vandrelle::macros {
 namespace {
 
 // The largest picture is a few thousand characters; this much room is always enough.
@@ -10,15 +10,15 @@ constexpr std::size_t kLargestPictureBound = 84 * 45 + 2 * 45;
 
 }  // namespace
 
-DispatchResult dispatch_macro(std::u16string_view list_text, vandrelle::PreviewText& preview) {
-    if (list_text == vandrelle::messages::kMacroPlaceholder) return {DispatchOutcome::Placeholder};
+DispatchResult dispatch_macro(std::u16string_view list_text, vandrelle::app::PreviewText& preview) {
+    if (list_text == texts::kMacroPlaceholder) return {DispatchOutcome::Placeholder};
     const CatalogueEntry* entry = find_entry(list_text);
     if (entry == nullptr) return {DispatchOutcome::NoMatch};
-    if (!vandrelle::fits_in_preview(preview.TextLength(), kLargestPictureBound)) {
+    if (!vandrelle::app::fits_in_preview(preview.TextLength(), kLargestPictureBound)) {
         return {DispatchOutcome::PreviewFull, entry};
     }
     entry->art_body(preview);
     return {DispatchOutcome::Ran, entry};
 }
 
-}  // namespace macros
+}  // namespace vandrelle::macros

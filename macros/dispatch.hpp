@@ -5,7 +5,7 @@
 #include "app/preview_text.hpp"
 #include "macros/catalogue.hpp"
 
-namespace macros {
+namespace vandrelle::macros {
 
 enum class DispatchOutcome {
     Placeholder,  // "Select A Macro" is shown: refuse with "Select a macro first!"
@@ -19,6 +19,6 @@ struct DispatchResult {
     const CatalogueEntry* entry = nullptr;  // set for Ran and PreviewFull
 };
 
-DispatchResult dispatch_macro(std::u16string_view list_text, vandrelle::PreviewText& preview);
+DispatchResult dispatch_macro(std::u16string_view list_text, vandrelle::app::PreviewText& preview);
 
-}  // namespace macros
+}  // namespace vandrelle::macros

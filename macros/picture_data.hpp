@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace macros::data {
+namespace vandrelle::macros::data {
 
 struct EmbeddedPicture {
     std::string_view name;
@@ -13,4 +13,4 @@ struct EmbeddedPicture {
 extern const EmbeddedPicture kEmbeddedPictures[];
 extern const std::size_t kEmbeddedPictureCount;
 
-}  // namespace macros::data
+}  // namespace vandrelle::macros::data

@@ -6,7 +6,7 @@
 
 #include "app/text_codec.hpp"
 
-namespace macros {
+namespace vandrelle::macros {
 namespace {
 
 constexpr std::size_t kMinLines = 3, kMaxLines = 45, kMaxLineLength = 84;
@@ -31,7 +31,7 @@ bool parse_int(std::string_view text, int& value) {
 }
 
 std::string describe(char16_t c) {
-    return vandrelle::utf16_to_utf8(std::u16string(1, c));
+    return vandrelle::app::utf16_to_utf8(std::u16string(1, c));
 }
 
 void expect_count(std::vector<std::string>& problems, const char* what, std::size_t have, int want) {
@@ -58,7 +58,7 @@ std::vector<PictureRow> parse_picture_table(std::string_view tsv, std::vector<st
             row.name = cells[1];
             row.art_body = cells[2];
             row.remarks = cells.size() > 10 ? std::string(cells[10]) : std::string();
-            for (char16_t c : vandrelle::utf8_to_utf16(cells[6])) {
+            for (char16_t c : vandrelle::app::utf8_to_utf16(cells[6])) {
                 if (c != u' ') row.other_non_ascii += c;
             }
             ok = parse_int(cells[0], row.number) && parse_int(cells[4], row.lines) && parse_int(cells[5], row.widest) &&
@@ -91,7 +91,7 @@ std::vector<std::string> general_problems(std::span<const std::u16string> lines)
                 problems.push_back(at + " holds a control character");
                 break;
             }
-            if (!vandrelle::cp1252_byte(c)) {
+            if (!vandrelle::app::cp1252_byte(c)) {
                 problems.push_back(at + " holds " + describe(c) + ", which has no Windows-1252 code");
                 break;
             }
@@ -158,4 +158,4 @@ LibraryFigures measure_library(std::span<const Picture> pictures) {
     return figures;
 }
 
-}  // namespace macros
+}  // namespace vandrelle::macros

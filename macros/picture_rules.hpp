@@ -9,7 +9,7 @@
 
 #include "macros/pictures.hpp"
 
-namespace macros {
+namespace vandrelle::macros {
 
 inline constexpr char16_t kNoBreakSpace = 0x00A0;
 inline constexpr char16_t kSoftHyphen = 0x00AD;
@@ -60,4 +60,4 @@ struct LibraryFigures {
 
 LibraryFigures measure_library(std::span<const Picture> pictures);
 
-}  // namespace macros
+}  // namespace vandrelle::macros

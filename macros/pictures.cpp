@@ -3,7 +3,7 @@
 #include "app/text_codec.hpp"
 #include "macros/picture_data.hpp"
 
-namespace macros {
+namespace vandrelle::macros {
 
 std::vector<std::u16string> picture_lines_from_utf8(std::string_view utf8) {
     std::vector<std::u16string> lines;
@@ -11,7 +11,7 @@ std::vector<std::u16string> picture_lines_from_utf8(std::string_view utf8) {
         const std::size_t end = utf8.find('\n');
         std::string_view line = utf8.substr(0, end);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(vandrelle::utf8_to_utf16(line));
+        lines.push_back(vandrelle::app::utf8_to_utf16(line));
         if (end == std::string_view::npos) break;
         utf8.remove_prefix(end + 1);
     }
@@ -50,4 +50,4 @@ std::u16string picture_text(const Picture& picture) {
     return text;
 }
 
-}  // namespace macros
+}  // namespace vandrelle::macros

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace macros {
+namespace vandrelle::macros {
 
 struct Picture {
     std::string_view name;             // the art body's name without "art_"
@@ -25,4 +25,4 @@ const Picture* find_picture(std::string_view name);
 // What the picture adds to the preview: every line followed by CR LF, the last one too.
 std::u16string picture_text(const Picture& picture);
 
-}  // namespace macros
+}  // namespace vandrelle::macros

@@ -4,7 +4,7 @@
 
 #include "aol/window_vocabulary.hpp"
 
-namespace aol::testing {
+namespace vandrelle::aol::testing {
 
 MemoryClient::MemoryClient(MemoryDesktop& desktop, ClientOptions options) : desktop_(desktop), options_(options) {
     // The client capitalises its classes its own way; the automation's searches ignore case.
@@ -50,4 +50,4 @@ void MemoryClient::open_editor() {
     }, options_.box_appears_after_pumps);
 }
 
-}  // namespace aol::testing
+}  // namespace vandrelle::aol::testing

@@ -7,7 +7,7 @@
 
 #include "aol/testing/memory_desktop.hpp"
 
-namespace aol::testing {
+namespace vandrelle::aol::testing {
 
 struct ClientOptions {
     int toolbar_icons = 6;
@@ -35,4 +35,4 @@ private:
     ClientOptions options_;
 };
 
-}  // namespace aol::testing
+}  // namespace vandrelle::aol::testing

@@ -6,7 +6,7 @@
 #include "app/text_codec.hpp"
 #include "aol/window_vocabulary.hpp"
 
-namespace aol::testing {
+namespace vandrelle::aol::testing {
 namespace {
 
 bool same_class(std::string_view a, std::string_view b) {
@@ -133,7 +133,7 @@ ProcessId MemoryDesktop::WindowProcess(WindowHandle window) {
 std::string MemoryDesktop::ToAnsi(std::u16string_view text) {
     std::string ansi;
     ansi.reserve(text.size());
-    for (const char16_t c : text) ansi += static_cast<char>(vandrelle::cp1252_byte(c).value_or('?'));
+    for (const char16_t c : text) ansi += static_cast<char>(vandrelle::app::cp1252_byte(c).value_or('?'));
     return ansi;
 }
 
@@ -191,4 +191,4 @@ bool MemoryDesktop::WaitForEvents(double seconds) {
     return pump();
 }
 
-}  // namespace aol::testing
+}  // namespace vandrelle::aol::testing

@@ -12,7 +12,7 @@
 
 #include "aol/declarations.hpp"
 
-namespace aol::testing {
+namespace vandrelle::aol::testing {
 
 struct Delivery {
     WindowHandle window = 0;
@@ -126,4 +126,4 @@ private:
     bool closing_ = false;
 };
 
-}  // namespace aol::testing
+}  // namespace vandrelle::aol::testing

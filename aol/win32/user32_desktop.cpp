@@ -1,4 +1,4 @@
-// Implements aol::Desktop with FindWindowA/FindWindowExA/GetWindow, SendMessageTimeoutA with
+// Implements vandrelle::aol::Desktop with FindWindowA/FindWindowExA/GetWindow, SendMessageTimeoutA with
 // SMTO_ABORTIFHUNG, PostMessageA, GetWindowThreadProcessId, WideCharToMultiByte(CP_ACP), the
 // clipboard in CF_UNICODETEXT, GetLocalTime, and a PeekMessage pump that sleeps in
 // MsgWaitForMultipleObjectsEx.
@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-namespace aol::win32 {
+namespace vandrelle::aol::win32 {
 namespace {
 
 std::string terminated(std::string_view text) { return std::string(text); }
@@ -154,4 +154,4 @@ bool User32Desktop::WaitForEvents(double seconds) {
     return ProcessPendingEvents();
 }
 
-}  // namespace aol::win32
+}  // namespace vandrelle::aol::win32

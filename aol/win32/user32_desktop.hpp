@@ -5,7 +5,7 @@
 
 #include "aol/declarations.hpp"
 
-namespace aol::win32 {
+namespace vandrelle::aol::win32 {
 
 inline HWND to_hwnd(WindowHandle window) { return reinterpret_cast<HWND>(window); }
 inline WindowHandle to_handle(HWND window) { return reinterpret_cast<WindowHandle>(window); }
@@ -44,4 +44,4 @@ private:
     bool quit_seen_ = false;
 };
 
-}  // namespace aol::win32
+}  // namespace vandrelle::aol::win32

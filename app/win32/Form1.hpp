@@ -16,12 +16,14 @@
 #include "app/win32/graphical_check.hpp"
 #include "app/win32/rich_preview.hpp"
 
+namespace vandrelle::app::win32 {
+
 class Form1 {
 public:
     // The standard colour dialog, and the program ends when the window closes.
     Form1();
     // For tests: a stand-in colour dialog, and a window whose closing leaves the thread running.
-    Form1(std::unique_ptr<vandrelle::win32::ColourDialog> colour_dialog, bool quit_when_closed);
+    Form1(std::unique_ptr<ColourDialog> colour_dialog, bool quit_when_closed);
     ~Form1();
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
@@ -30,10 +32,10 @@ public:
     bool Create(HINSTANCE instance);
     void Show(int show_command);
     HWND hwnd() const { return hwnd_; }
-    HWND control(vandrelle::win32::Control control) const;
+    HWND control(Control control) const;
 
     // The preview document.
-    vandrelle::win32::RichPreview RichTextBox;
+    RichPreview RichTextBox;
 
     // Used by Add To Profile (Form1_profile.cpp).
     HWND find_x();
@@ -58,8 +60,8 @@ private:
     void OnDpiChanged(int dpi, const RECT& suggested);
     void OnDestroy();
     void after_colour_button_message(HWND button, UINT message);
-    void show_check(vandrelle::win32::Control button, vandrelle::win32::CheckValue value);
-    void take_click(vandrelle::win32::Control button);
+    void show_check(Control button, CheckValue value);
+    void take_click(Control button);
 
     // Event handlers (Form1_events.cpp).
     void Form_Load();
@@ -74,17 +76,19 @@ private:
     void Command2_Click();
     void Command3_Click();  // Form1_profile.cpp
 
-    std::unique_ptr<vandrelle::win32::ColourDialog> CommonDialog1;
+    std::unique_ptr<ColourDialog> CommonDialog1;
     bool quit_when_closed_;
     HINSTANCE instance_ = nullptr;
     HWND hwnd_ = nullptr;
     HWND tooltip_ = nullptr;
     HWND focus_ = nullptr;  // the control that had the focus when the window was last active
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
-    std::optional<vandrelle::win32::FormFonts> fonts_;
-    std::array<HWND, vandrelle::win32::kControlCount> controls_{};
-    std::array<vandrelle::win32::CheckIcons, vandrelle::win32::kControlCount> check_icons_{};
-    std::array<UINT, vandrelle::win32::kControlCount> colour_button_presses_{};  // MK_ flags pressed on each
+    std::optional<FormFonts> fonts_;
+    std::array<HWND, kControlCount> controls_{};
+    std::array<CheckIcons, kControlCount> check_icons_{};
+    std::array<UINT, kControlCount> colour_button_presses_{};  // MK_ flags pressed on each
     // Add To Profile runs one at a time: a press during a run's waits is ignored.
-    aol::AddToProfile profile_run_;
+    vandrelle::aol::AddToProfile profile_run_;
 };
+
+}  // namespace vandrelle::app::win32

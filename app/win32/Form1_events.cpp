@@ -2,16 +2,18 @@
 // the two "Add To Preview" buttons.
 #include <string>
 
-#include "app/messages.hpp"
+#include "app/texts.hpp"
 #include "app/spiral.hpp"
 #include "app/win32/Form1.hpp"
 #include "app/win32/message_box.hpp"
 #include "app/win32/wide_text.hpp"
 #include "macros/catalogue.hpp"
 #include "macros/dispatch.hpp"
+#include "macros/texts.hpp"
 
-using namespace vandrelle::win32;
-namespace messages = vandrelle::messages;
+namespace vandrelle::app::win32 {
+namespace texts = vandrelle::app::texts;
+namespace macro_texts = vandrelle::macros::texts;
 
 namespace {
 
@@ -32,22 +34,22 @@ const wchar_t* wide(const char16_t* text) { return reinterpret_cast<const wchar_
 // order, and "Select A Macro" above the listed macro names, which the list sorts.
 void Form1::Form_Load() {
     HWND times = control(Control::cmboTimes);
-    constexpr int kRows = vandrelle::kMaxSpiralLines + 1;
+    constexpr int kRows = vandrelle::app::kMaxSpiralLines + 1;
     SendMessageW(times, WM_SETREDRAW, FALSE, 0);
     SendMessageW(times, CB_INITSTORAGE, kRows, kRows * 6 * sizeof(wchar_t));
-    for (int count = 1; count <= vandrelle::kMaxSpiralLines; ++count)
+    for (int count = 1; count <= vandrelle::app::kMaxSpiralLines; ++count)
         SendMessageW(times, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(std::to_wstring(count).c_str()));
-    SendMessageW(times, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(wide(messages::kLinesPlaceholder)));
+    SendMessageW(times, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(wide(texts::kLinesPlaceholder)));
     SendMessageW(times, CB_SETCURSEL, 0, 0);
     SendMessageW(times, WM_SETREDRAW, TRUE, 0);
 
     HWND macro_list = control(Control::cmboMacros);
-    const auto names = macros::listed_names_in_fill_order();
+    const auto names = vandrelle::macros::listed_names_in_fill_order();
     SendMessageW(macro_list, WM_SETREDRAW, FALSE, 0);
     SendMessageW(macro_list, CB_INITSTORAGE, names.size() + 1, (names.size() + 1) * 18 * sizeof(wchar_t));
     for (std::u16string_view name : names)
         SendMessageW(macro_list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(to_wide(name).c_str()));
-    SendMessageW(macro_list, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(wide(messages::kMacroPlaceholder)));
+    SendMessageW(macro_list, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(wide(macro_texts::kMacroPlaceholder)));
     SendMessageW(macro_list, CB_SETCURSEL, 0, 0);
     SendMessageW(macro_list, WM_SETREDRAW, TRUE, 0);
 }
@@ -94,33 +96,35 @@ void Form1::RichTextBox_SelChange() {
 void Form1::Command1_Click() {
     const std::u16string text = window_text(control(Control::textLine));
     const std::u16string count = window_text(control(Control::cmboTimes));
-    const vandrelle::SpiralPlan plan = vandrelle::plan_spiral(text, count, RichTextBox.TextLength());
+    const vandrelle::app::SpiralPlan plan = vandrelle::app::plan_spiral(text, count, RichTextBox.TextLength());
     switch (plan.refusal) {
-        case vandrelle::SpiralRefusal::EmptyText:
-            show_message(hwnd_, messages::kEnterSomeText, messages::kIncompleteRequest, MB_ICONINFORMATION);
+        case vandrelle::app::SpiralRefusal::EmptyText:
+            show_prompt(hwnd_, texts::kEnterSomeText, texts::kIncompleteRequest, MB_ICONINFORMATION);
             return;
-        case vandrelle::SpiralRefusal::NoCount:
-            show_message(hwnd_, messages::kSelectHowManyLines, messages::kApplicationTitle, 0);
+        case vandrelle::app::SpiralRefusal::NoCount:
+            show_prompt(hwnd_, texts::kSelectHowManyLines, texts::kApplicationTitle, 0);
             return;
-        case vandrelle::SpiralRefusal::PreviewFull:
-            show_message(hwnd_, messages::kPreviewTooLarge, messages::kPreviewFullTitle, MB_ICONWARNING);
+        case vandrelle::app::SpiralRefusal::PreviewFull:
+            show_prompt(hwnd_, texts::kPreviewTooLarge, texts::kPreviewFullTitle, MB_ICONWARNING);
             return;
-        case vandrelle::SpiralRefusal::None: break;
+        case vandrelle::app::SpiralRefusal::None: break;
     }
-    vandrelle::append_to_preview(RichTextBox, vandrelle::make_spiral_block(text, plan.count));
+    vandrelle::app::append_to_preview(RichTextBox, vandrelle::app::make_spiral_block(text, plan.count));
 }
 
 // Runs the art body of the macro shown in the list.
 void Form1::Command2_Click() {
     const std::u16string name = window_text(control(Control::cmboMacros));
-    switch (macros::dispatch_macro(name, RichTextBox).outcome) {
-        case macros::DispatchOutcome::Placeholder:
-            show_message(hwnd_, messages::kSelectAMacro, messages::kIncompleteRequest, MB_ICONINFORMATION);
+    switch (vandrelle::macros::dispatch_macro(name, RichTextBox).outcome) {
+        case vandrelle::macros::DispatchOutcome::Placeholder:
+            show_prompt(hwnd_, macro_texts::kSelectAMacro, texts::kIncompleteRequest, MB_ICONINFORMATION);
             break;
-        case macros::DispatchOutcome::PreviewFull:
-            show_message(hwnd_, messages::kPictureTooLarge, messages::kPreviewFullTitle, MB_ICONWARNING);
+        case vandrelle::macros::DispatchOutcome::PreviewFull:
+            show_prompt(hwnd_, macro_texts::kPictureTooLarge, texts::kPreviewFullTitle, MB_ICONWARNING);
             break;
-        case macros::DispatchOutcome::Ran:
-        case macros::DispatchOutcome::NoMatch: break;
+        case vandrelle::macros::DispatchOutcome::Ran:
+        case vandrelle::macros::DispatchOutcome::NoMatch: break;
     }
 }
+
+}  // namespace vandrelle::app::win32

@@ -10,12 +10,14 @@
 #include "aol/profile_messages.hpp"
 #include "aol/win32/user32_desktop.hpp"
 
+namespace vandrelle::app::win32 {
+
 namespace {
 
 // The preview as Add To Profile sees it.
-class PreviewForProfile final : public aol::ProfilePreview {
+class PreviewForProfile final : public vandrelle::aol::ProfilePreview {
 public:
-    explicit PreviewForProfile(vandrelle::win32::RichPreview& preview) : preview_(preview) {}
+    explicit PreviewForProfile(RichPreview& preview) : preview_(preview) {}
     std::u16string Text() const override { return preview_.Text(); }
     std::size_t TextLength() const override { return preview_.TextLength(); }
     void SetSelStart(long start) override { preview_.SetSelStart(start); }
@@ -23,13 +25,13 @@ public:
     std::u16string SelText() const override { return preview_.SelText(); }
 
 private:
-    vandrelle::win32::RichPreview& preview_;
+    RichPreview& preview_;
 };
 
 // The waits' bounds; VANDRELLE_AOL_WAIT_SECONDS shortens them for tests that drive the program
 // from outside.
-aol::AutomationLimits limits_from_environment() {
-    aol::AutomationLimits limits;
+vandrelle::aol::AutomationLimits limits_from_environment() {
+    vandrelle::aol::AutomationLimits limits;
     if (const char* text = std::getenv("VANDRELLE_AOL_WAIT_SECONDS")) {
         const double seconds = std::strtod(text, nullptr);
         if (seconds > 0 && seconds <= 600) {
@@ -43,24 +45,26 @@ aol::AutomationLimits limits_from_environment() {
 }  // namespace
 
 HWND Form1::find_x() {
-    aol::win32::User32Desktop desktop(hwnd_);
-    return aol::win32::to_hwnd(aol::find_x(desktop));
+    vandrelle::aol::win32::User32Desktop desktop(hwnd_);
+    return vandrelle::aol::win32::to_hwnd(vandrelle::aol::find_x(desktop));
 }
 
 void Form1::edit_Profile() {
-    aol::win32::User32Desktop desktop(hwnd_);
-    aol::edit_Profile(desktop, aol::AutomationLimits{}.send_timeout_ms);
+    vandrelle::aol::win32::User32Desktop desktop(hwnd_);
+    vandrelle::aol::edit_Profile(desktop, vandrelle::aol::AutomationLimits{}.send_timeout_ms);
 }
 
 // Carries the preview's text and the credit line into the client's "Member Directory" window,
 // or tells the user why it could not.
 void Form1::Command3_Click() {
-    aol::win32::User32Desktop desktop(hwnd_);
+    vandrelle::aol::win32::User32Desktop desktop(hwnd_);
     PreviewForProfile preview(RichTextBox);
-    const aol::ProfileOutcome outcome = profile_run_.Run(desktop, preview, limits_from_environment());
+    const vandrelle::aol::ProfileOutcome outcome = profile_run_.Run(desktop, preview, limits_from_environment());
     if (desktop.quit_seen() || !IsWindow(hwnd_)) return;
-    if (const auto shown = aol::message_for(outcome)) {
-        const UINT icon = shown->icon == aol::MessageIcon::Information ? MB_ICONINFORMATION : MB_ICONWARNING;
-        vandrelle::win32::show_message(hwnd_, shown->prompt, shown->title, icon);
+    if (const auto shown = vandrelle::aol::message_for(outcome)) {
+        const UINT icon = shown->icon == vandrelle::aol::MessageIcon::Information ? MB_ICONINFORMATION : MB_ICONWARNING;
+        show_prompt(hwnd_, shown->prompt, shown->title, icon);
     }
 }
+
+}  // namespace vandrelle::app::win32

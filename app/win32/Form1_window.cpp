@@ -13,7 +13,7 @@
 #include "app/win32/frame_window.hpp"
 #include "app/win32/res/resource_ids.h"
 
-using namespace vandrelle::win32;
+namespace vandrelle::app::win32 {
 
 namespace {
 
@@ -180,7 +180,7 @@ bool Form1::create_controls() {
     // The text box takes any length of text.
     SendMessageW(control(Control::textLine), EM_SETLIMITTEXT, 0, 0);
     for (const GraphicalCheckLook& look : kGraphicalChecks) {
-        check_icons_[static_cast<std::size_t>(control_index(look.control))] = CheckIcons(look.picture, dpi_);
+        check_icons_[static_cast<std::size_t>(control_index(look.control))] = CheckIcons(look.glyph, dpi_);
         show_check(look.control, CheckValue::Unchecked);
         if (!look.three_state)
             SetWindowSubclass(control(look.control), &Form1::colour_button_procedure, kColourButtonSubclass,
@@ -290,7 +290,7 @@ void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
             SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->font_for(row.font)), TRUE);
     for (const GraphicalCheckLook& look : kGraphicalChecks) {
         // The button shows the new icons before the old ones (held by `previous`) are freed.
-        CheckIcons previous(look.picture, dpi_);
+        CheckIcons previous(look.glyph, dpi_);
         std::swap(previous, check_icons_[static_cast<std::size_t>(control_index(look.control))]);
         show_check(look.control, check_value(control(look.control)));
     }
@@ -334,3 +334,5 @@ void Form1::after_colour_button_message(HWND button, UINT message) {
     if (which == Control::chkColor) chkColor_MouseUp();
     if (which == Control::chkColor2) chkColor2_MouseUp();
 }
+
+}  // namespace vandrelle::app::win32

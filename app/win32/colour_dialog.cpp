@@ -2,7 +2,7 @@
 
 #include <commdlg.h>
 
-namespace vandrelle::win32 {
+namespace vandrelle::app::win32 {
 namespace {
 
 using ChooseColorFunction = BOOL(WINAPI*)(LPCHOOSECOLORW);
@@ -32,4 +32,4 @@ void StandardColourDialog::ShowColor(HWND owner) {
     if (show(&request)) current_ = request.rgbResult;
 }
 
-}  // namespace vandrelle::win32
+}  // namespace vandrelle::app::win32

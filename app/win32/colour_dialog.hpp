@@ -6,7 +6,7 @@
 
 #include <array>
 
-namespace vandrelle::win32 {
+namespace vandrelle::app::win32 {
 
 class ColourDialog {
 public:
@@ -31,4 +31,4 @@ private:
     }();
 };
 
-}  // namespace vandrelle::win32
+}  // namespace vandrelle::app::win32

@@ -3,7 +3,7 @@
 // it). Their window identifiers form one contiguous range in that order; the black-box tests
 // find the controls of a running Vandrelle by these numbers.
 
-namespace vandrelle::win32 {
+namespace vandrelle::app::win32 {
 
 enum class Control : int {
     CommonDialog1,  // the colour dialog: no window of its own on the form
@@ -32,4 +32,4 @@ inline constexpr int kFirstControlId = 100;
 constexpr int control_index(Control control) { return static_cast<int>(control); }
 constexpr int control_id(Control control) { return kFirstControlId + control_index(control); }
 
-}  // namespace vandrelle::win32
+}  // namespace vandrelle::app::win32

@@ -1,6 +1,6 @@
 #include "app/win32/form_fonts.hpp"
 
-namespace vandrelle::win32 {
+namespace vandrelle::app::win32 {
 namespace {
 
 HFONT make_font(const wchar_t* face, int weight, int dpi) {
@@ -32,4 +32,4 @@ HFONT FormFonts::font_for(FontRole role) const {
     return nullptr;
 }
 
-}  // namespace vandrelle::win32
+}  // namespace vandrelle::app::win32

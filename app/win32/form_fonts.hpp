@@ -5,7 +5,7 @@
 
 #include "app/win32/form_layout.hpp"
 
-namespace vandrelle::win32 {
+namespace vandrelle::app::win32 {
 
 // The preview's base format in the rich-text control's units (twentieths of a point).
 inline constexpr int kPreviewFontTwips = 165;  // 8.25 pt
@@ -26,4 +26,4 @@ private:
     HFONT preview_ = nullptr;
 };
 
-}  // namespace vandrelle::win32
+}  // namespace vandrelle::app::win32

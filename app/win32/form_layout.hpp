@@ -7,7 +7,7 @@
 
 #include "app/win32/control_ids.hpp"
 
-namespace vandrelle::win32 {
+namespace vandrelle::app::win32 {
 
 enum class ControlKind {
     ColourDialog,       // no window: the standard colour dialog behind the two colour buttons
@@ -112,4 +112,4 @@ constexpr int twips_to_pixels(int twips, int dpi) {
     return static_cast<int>((scaled + kTwipsPerInch / 2) / kTwipsPerInch);
 }
 
-}  // namespace vandrelle::win32
+}  // namespace vandrelle::app::win32

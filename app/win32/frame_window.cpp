@@ -1,6 +1,6 @@
 #include "app/win32/frame_window.hpp"
 
-namespace vandrelle::win32 {
+namespace vandrelle::app::win32 {
 namespace {
 
 // The group box that draws the frame's border and caption fills the frame; the form puts it
@@ -47,4 +47,4 @@ bool register_frame_class(HINSTANCE instance) {
     return RegisterClassExW(&window_class) != 0;
 }
 
-}  // namespace vandrelle::win32
+}  // namespace vandrelle::app::win32

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace vandrelle::win32 {
+namespace vandrelle::app::win32 {
 
 const GraphicalCheckLook* graphical_check_look(Control control) {
     for (const GraphicalCheckLook& look : kGraphicalChecks)
@@ -16,7 +16,7 @@ DWORD graphical_check_style(const GraphicalCheckLook& look) {
     return BS_PUSHLIKE | BS_ICON | (look.three_state ? BS_3STATE : BS_AUTOCHECKBOX);
 }
 
-CheckIcons::CheckIcons(CheckPicture picture, int dpi)
+CheckIcons::CheckIcons(CheckGlyph picture, int dpi)
     : normal_(create_check_icon(picture, false, dpi)), mixed_(create_check_icon(picture, true, dpi)) {}
 
 CheckIcons::~CheckIcons() {
@@ -49,4 +49,4 @@ void show_check_value(HWND button, CheckValue value, const CheckIcons& icons) {
     SendMessageW(button, BM_SETCHECK, static_cast<WPARAM>(value), 0);
 }
 
-}  // namespace vandrelle::win32
+}  // namespace vandrelle::app::win32

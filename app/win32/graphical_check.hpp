@@ -5,16 +5,16 @@
 
 #include <array>
 
-#include "app/win32/check_pictures.hpp"
+#include "app/win32/check_glyphs.hpp"
 #include "app/win32/control_ids.hpp"
 
-namespace vandrelle::win32 {
+namespace vandrelle::app::win32 {
 
 enum class CheckValue : int { Unchecked = 0, Checked = 1, Indeterminate = 2 };
 
 struct GraphicalCheckLook {
     Control control;
-    CheckPicture picture;
+    CheckGlyph glyph;
     const wchar_t* tooltip;
     // Formatting buttons show three values and take them from the selection; the colour
     // buttons only toggle.
@@ -22,11 +22,11 @@ struct GraphicalCheckLook {
 };
 
 inline constexpr std::array<GraphicalCheckLook, 5> kGraphicalChecks = {{
-    {Control::chkBold, CheckPicture::Bold, L"Bold", true},
-    {Control::chkItalics, CheckPicture::Italic, L"Italic", true},
-    {Control::chkUline, CheckPicture::Underline, L"Underline", true},
-    {Control::chkColor, CheckPicture::TextColour, L"Text Colour", false},
-    {Control::chkColor2, CheckPicture::BackgroundColour, L"Background Colour", false},
+    {Control::chkBold, CheckGlyph::Bold, L"Bold", true},
+    {Control::chkItalics, CheckGlyph::Italic, L"Italic", true},
+    {Control::chkUline, CheckGlyph::Underline, L"Underline", true},
+    {Control::chkColor, CheckGlyph::TextColour, L"Text Colour", false},
+    {Control::chkColor2, CheckGlyph::BackgroundColour, L"Background Colour", false},
 }};
 
 const GraphicalCheckLook* graphical_check_look(Control control);
@@ -41,7 +41,7 @@ constexpr CheckValue value_after_click(CheckValue value) {
 class CheckIcons {
 public:
     CheckIcons() = default;
-    CheckIcons(CheckPicture picture, int dpi);
+    CheckIcons(CheckGlyph picture, int dpi);
     ~CheckIcons();
     CheckIcons(CheckIcons&& other) noexcept;
     CheckIcons& operator=(CheckIcons&& other) noexcept;
@@ -57,4 +57,4 @@ CheckValue check_value(HWND button);
 // Shows `value` on the button without a click: no Click event follows.
 void show_check_value(HWND button, CheckValue value, const CheckIcons& icons);
 
-}  // namespace vandrelle::win32
+}  // namespace vandrelle::app::win32

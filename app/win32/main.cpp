@@ -9,7 +9,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
-    Form1 form;
+    vandrelle::app::win32::Form1 form;
     if (!form.Create(instance)) return 1;
     form.Show(show_command);
 

@@ -9,7 +9,7 @@
 
 #include "app/win32/form_fonts.hpp"
 
-namespace vandrelle::win32 {
+namespace vandrelle::app::win32 {
 namespace {
 
 constexpr UINT kUnicodeCodePage = 1200;
@@ -296,4 +296,4 @@ void RichPreview::SetBackColor(COLORREF colour) {
     SendMessageW(control_, EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(colour));
 }
 
-}  // namespace vandrelle::win32
+}  // namespace vandrelle::app::win32

@@ -10,11 +10,11 @@
 
 #include "app/preview_text.hpp"
 
-namespace vandrelle::win32 {
+namespace vandrelle::app::win32 {
 
 enum class TriState { False, True, Mixed };
 
-class RichPreview final : public vandrelle::PreviewText {
+class RichPreview final : public vandrelle::app::PreviewText {
 public:
     // The window class of the rich-text control, loading its library on first use.
     static const wchar_t* window_class();
@@ -64,4 +64,4 @@ private:
     COLORREF back_colour_ = 0;
 };
 
-}  // namespace vandrelle::win32
+}  // namespace vandrelle::app::win32

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace vandrelle::win32 {
+namespace vandrelle::app::win32 {
 
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "Windows wide text is UTF-16");
 
@@ -25,4 +25,4 @@ inline std::u16string window_text(HWND window) {
     return from_wide(text);
 }
 
-}  // namespace vandrelle::win32
+}  // namespace vandrelle::app::win32

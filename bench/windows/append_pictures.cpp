@@ -15,16 +15,16 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-using vandrelle::win32::RichPreview;
+using vandrelle::app::win32::RichPreview;
 
 double seconds_since(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
 // The art bodies in catalogue order, each once (Elmer2 runs Elmer's).
-std::vector<macros::ArtBody> every_art_body() {
-    std::vector<macros::ArtBody> bodies;
-    for (const auto& entry : macros::catalogue()) {
+std::vector<vandrelle::macros::ArtBody> every_art_body() {
+    std::vector<vandrelle::macros::ArtBody> bodies;
+    for (const auto& entry : vandrelle::macros::catalogue()) {
         if (std::find(bodies.begin(), bodies.end(), entry.art_body) == bodies.end()) bodies.push_back(entry.art_body);
     }
     return bodies;

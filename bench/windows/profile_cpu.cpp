@@ -41,7 +41,7 @@ int main() {
         std::fprintf(stderr, "the stand-in client did not start\n");
         return 1;
     }
-    Form1 form;
+    vandrelle::app::win32::Form1 form;
     if (!form.Create(GetModuleHandleW(nullptr))) return 1;
     form.Show(SW_SHOWNOACTIVATE);
     form.RichTextBox.SetText(u"abc\r\ncab\r\nbca\r\n  _____\r\n |     |\r\n |_____|\r\n");
@@ -54,7 +54,7 @@ int main() {
     for (int run = 1; run <= kRuns && answered; ++run) {
         const double cpu_before = cpu_seconds();
         const double wall_before = wall_seconds();
-        SendMessageW(form.control(vandrelle::win32::Control::Command3), BM_CLICK, 0, 0);
+        SendMessageW(form.control(vandrelle::app::win32::Control::Command3), BM_CLICK, 0, 0);
         const double wall = wall_seconds() - wall_before;
         const double cpu = cpu_seconds() - cpu_before;
         total_cpu += cpu;

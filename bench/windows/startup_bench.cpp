@@ -39,7 +39,7 @@ BOOL CALLBACK match_visible_window(HWND window, LPARAM search_pointer) {
 // Vandrelle's window counts as ready once its count list holds all 10001 rows.
 bool is_filled(HWND window, bool needs_count_list) {
     if (!needs_count_list) return true;
-    const int id = vandrelle::win32::control_id(vandrelle::win32::Control::cmboTimes);
+    const int id = vandrelle::app::win32::control_id(vandrelle::app::win32::Control::cmboTimes);
     HWND list = nullptr;
     for (HWND frame = GetWindow(window, GW_CHILD); frame && !list; frame = GetWindow(frame, GW_HWNDNEXT))
         list = GetDlgItem(frame, id);

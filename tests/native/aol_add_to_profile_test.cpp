@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/messages.hpp"
+#include "app/texts.hpp"
 #include "aol/add_to_profile.hpp"
 #include "aol/profile_messages.hpp"
 #include "aol/testing/memory_client.hpp"
@@ -15,15 +15,15 @@
 
 namespace {
 
-using aol::ProfileOutcome;
-using aol::WindowHandle;
-using aol::testing::ClientOptions;
-using aol::testing::Delivery;
-using aol::testing::MemoryClient;
-using aol::testing::MemoryDesktop;
-namespace message = aol::message;
+using vandrelle::aol::ProfileOutcome;
+using vandrelle::aol::WindowHandle;
+using vandrelle::aol::testing::ClientOptions;
+using vandrelle::aol::testing::Delivery;
+using vandrelle::aol::testing::MemoryClient;
+using vandrelle::aol::testing::MemoryDesktop;
+namespace message = vandrelle::aol::message;
 
-class FakePreview final : public aol::ProfilePreview {
+class FakePreview final : public vandrelle::aol::ProfilePreview {
 public:
     explicit FakePreview(std::u16string text) : text_(std::move(text)) {}
     std::u16string Text() const override { return text_; }
@@ -39,7 +39,7 @@ private:
 const char kCredit[] = "< font . size=1>By: Brasketh";
 
 // Short waits keep the tests quick; the memory clock only moves when the automation sleeps.
-const aol::AutomationLimits kLimits{.wait_seconds = 15, .send_timeout_ms = 2000, .clipboard_retry_seconds = 1,
+const vandrelle::aol::AutomationLimits kLimits{.wait_seconds = 15, .send_timeout_ms = 2000, .clipboard_retry_seconds = 1,
                                     .poll_seconds = 0.05};
 
 // Every message the client's windows got, by name, in order: "icon4 down", "field text:...".
@@ -69,7 +69,7 @@ TEST(AddToProfile, TypicalRoadThroughTheToolbar) {
     MemoryClient client(desktop);
     desktop.clipboard = u"something the user copied";
     FakePreview preview(u"abc\r\ncab\r\nbca\r\n\u00a0caf\u00e9\r\n");
-    aol::AddToProfile add;
+    vandrelle::aol::AddToProfile add;
 
     EXPECT_EQ(add.Run(desktop, preview, kLimits), ProfileOutcome::Sent);
 
@@ -104,7 +104,7 @@ TEST(AddToProfile, WhatTheFieldReceives) {
         MemoryDesktop desktop;
         MemoryClient client(desktop, ClientOptions{.editor_open = true});
         FakePreview preview(c.preview);
-        EXPECT_EQ(aol::AddToProfile().Run(desktop, preview, kLimits), ProfileOutcome::Sent) << c.what;
+        EXPECT_EQ(vandrelle::aol::AddToProfile().Run(desktop, preview, kLimits), ProfileOutcome::Sent) << c.what;
         EXPECT_EQ(desktop.caption_of(client.field), c.field) << c.what;
     }
 }
@@ -114,7 +114,7 @@ TEST(AddToProfile, EditorAlreadyOpenPressesNoToolbarIconButStillPauses) {
     desktop.set_time_of_day(100.4);
     MemoryClient client(desktop, ClientOptions{.editor_open = true});
     FakePreview preview(u"x");
-    EXPECT_EQ(aol::AddToProfile().Run(desktop, preview, kLimits), ProfileOutcome::Sent);
+    EXPECT_EQ(vandrelle::aol::AddToProfile().Run(desktop, preview, kLimits), ProfileOutcome::Sent);
     for (const WindowHandle icon : client.icons) EXPECT_TRUE(desktop.received_by(icon).empty());
     EXPECT_GE(desktop.seconds_slept(), 0.5) << "the one-second pause, from the rounded start";
 }
@@ -124,7 +124,7 @@ TEST(AddToProfile, EmptyPreviewTouchesNothing) {
     MemoryClient client(desktop, ClientOptions{.editor_open = true});
     desktop.clipboard = u"keep me";
     FakePreview preview(u"");
-    aol::AddToProfile add;
+    vandrelle::aol::AddToProfile add;
     EXPECT_EQ(add.Run(desktop, preview, kLimits), ProfileOutcome::EmptyPreview);
     EXPECT_TRUE(desktop.log().empty());
     EXPECT_EQ(desktop.clipboard_opens, 0);
@@ -132,11 +132,11 @@ TEST(AddToProfile, EmptyPreviewTouchesNothing) {
     EXPECT_EQ(desktop.pumps(), 0);
     EXPECT_EQ(preview.sel_start, 3) << "the selection is not touched either";
 
-    const auto shown = aol::message_for(ProfileOutcome::EmptyPreview);
+    const auto shown = vandrelle::aol::message_for(ProfileOutcome::EmptyPreview);
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown->prompt, u"There is nothing in the preview window to add to your profile!");
     EXPECT_EQ(shown->title, u"Incomplete Request");
-    EXPECT_EQ(shown->icon, aol::MessageIcon::Information);
+    EXPECT_EQ(shown->icon, vandrelle::aol::MessageIcon::Information);
 }
 
 // The client or the desktop in a state that stops the run. In each, the preview keeps its text,
@@ -173,7 +173,7 @@ TEST(AddToProfile, EndsWithAClearMessageWhenTheClientCannotBeDriven) {
         desktop.clipboard = u"before";
         FakePreview preview(u"art\r\n");
 
-        EXPECT_EQ(aol::AddToProfile().Run(desktop, preview, kLimits), c.outcome) << c.what;
+        EXPECT_EQ(vandrelle::aol::AddToProfile().Run(desktop, preview, kLimits), c.outcome) << c.what;
 
         EXPECT_EQ(preview.Text(), u"art\r\n") << c.what;
         EXPECT_LE(desktop.seconds_slept(), kLimits.wait_seconds + 2) << c.what << ": the wait is bounded";
@@ -188,7 +188,7 @@ TEST(AddToProfile, EndsWithAClearMessageWhenTheClientCannotBeDriven) {
         if (c.field_untouched && client && client->field && desktop.exists(client->field)) {
             EXPECT_EQ(desktop.caption_of(client->field), "old profile") << c.what;
         }
-        const auto shown = aol::message_for(c.outcome);
+        const auto shown = vandrelle::aol::message_for(c.outcome);
         ASSERT_TRUE(shown) << c.what;
         EXPECT_FALSE(shown->prompt.empty());
     }
@@ -216,7 +216,7 @@ TEST(AddToProfile, EventsOfOurWindowDoNotShortenTheWaits) {
         MemoryClient client(desktop, c.options);
         desktop.clipboard_refusals = c.clipboard_refusals;
         FakePreview preview(u"art");
-        EXPECT_EQ(aol::AddToProfile().Run(desktop, preview, kLimits), c.outcome) << c.what;
+        EXPECT_EQ(vandrelle::aol::AddToProfile().Run(desktop, preview, kLimits), c.outcome) << c.what;
         const double taken = std::fmod(desktop.TimeOfDay() - 86390.0 + 86400.0, 86400.0);
         EXPECT_GE(taken, c.at_least_seconds) << c.what;
         EXPECT_LE(taken, c.at_least_seconds + 2) << c.what;
@@ -228,14 +228,14 @@ TEST(AddToProfile, ClientClosingDuringTheWaitIsReportedAsNotRunning) {
     MemoryClient client(desktop, ClientOptions{.opens_editor = false});
     desktop.at_pump(5, [&] { desktop.remove_window(client.frame); });
     FakePreview preview(u"art");
-    EXPECT_EQ(aol::AddToProfile().Run(desktop, preview, kLimits), ProfileOutcome::ClientNotRunning);
+    EXPECT_EQ(vandrelle::aol::AddToProfile().Run(desktop, preview, kLimits), ProfileOutcome::ClientNotRunning);
 }
 
 TEST(AddToProfile, ASecondPressDuringARunIsIgnored) {
     MemoryDesktop desktop;
     MemoryClient client(desktop);
     FakePreview preview(u"art");
-    aol::AddToProfile add;
+    vandrelle::aol::AddToProfile add;
     std::vector<ProfileOutcome> second;
     // The user presses again while the first run waits for the editor and during its pause.
     desktop.at_pump(2, [&] { second.push_back(add.Run(desktop, preview, kLimits)); });
@@ -245,7 +245,7 @@ TEST(AddToProfile, ASecondPressDuringARunIsIgnored) {
     EXPECT_EQ(second, (std::vector<ProfileOutcome>{ProfileOutcome::AlreadyRunning, ProfileOutcome::AlreadyRunning}));
     EXPECT_EQ(desktop.received_by(client.field).size(), 2u) << "one emptying, one filling";
     EXPECT_EQ(desktop.received_by(client.icons[3]).size(), 2u) << "the toolbar is pressed once";
-    EXPECT_FALSE(aol::message_for(ProfileOutcome::AlreadyRunning)) << "ignored quietly";
+    EXPECT_FALSE(vandrelle::aol::message_for(ProfileOutcome::AlreadyRunning)) << "ignored quietly";
     // Once it is over, the button works again.
     EXPECT_EQ(add.Run(desktop, preview, kLimits), ProfileOutcome::Sent);
 }
@@ -265,7 +265,7 @@ TEST(AddToProfile, ClipboardHeldByAnotherProgram) {
         MemoryClient client(desktop, ClientOptions{.editor_open = true});
         desktop.clipboard_refusals = c.refusals;
         FakePreview preview(u"art");
-        EXPECT_EQ(aol::AddToProfile().Run(desktop, preview, kLimits), c.outcome) << c.what;
+        EXPECT_EQ(vandrelle::aol::AddToProfile().Run(desktop, preview, kLimits), c.outcome) << c.what;
         EXPECT_EQ(preview.Text(), u"art");
         if (c.outcome == ProfileOutcome::ClipboardBusy) {
             EXPECT_TRUE(desktop.received_by(client.field).empty()) << c.what << ": nothing sent";
@@ -281,7 +281,7 @@ TEST(AddToProfile, AStrangersClipboardTextIsNeverSent) {
     MemoryClient client(desktop, ClientOptions{.editor_open = true});
     desktop.after_clipboard_put = [&] { desktop.clipboard = u"password123"; };
     FakePreview preview(u"art");
-    EXPECT_EQ(aol::AddToProfile().Run(desktop, preview, kLimits), ProfileOutcome::Sent);
+    EXPECT_EQ(vandrelle::aol::AddToProfile().Run(desktop, preview, kLimits), ProfileOutcome::Sent);
     EXPECT_EQ(desktop.caption_of(client.field), std::string("\r\nart") + kCredit);
     EXPECT_FALSE(desktop.clipboard.has_value());
 }
@@ -291,8 +291,8 @@ TEST(AddToProfile, OurWindowClosingEndsTheRunQuietly) {
     MemoryClient client(desktop, ClientOptions{.opens_editor = false});
     desktop.at_pump(3, [&] { desktop.close_our_window(); });
     FakePreview preview(u"art");
-    EXPECT_EQ(aol::AddToProfile().Run(desktop, preview, kLimits), ProfileOutcome::Abandoned);
-    EXPECT_FALSE(aol::message_for(ProfileOutcome::Abandoned));
+    EXPECT_EQ(vandrelle::aol::AddToProfile().Run(desktop, preview, kLimits), ProfileOutcome::Abandoned);
+    EXPECT_FALSE(vandrelle::aol::message_for(ProfileOutcome::Abandoned));
 }
 
 }  // namespace

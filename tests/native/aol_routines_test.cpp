@@ -11,11 +11,11 @@
 
 namespace {
 
-using aol::WindowHandle;
-using aol::testing::ClientOptions;
-using aol::testing::MemoryClient;
-using aol::testing::MemoryDesktop;
-namespace message = aol::message;
+using vandrelle::aol::WindowHandle;
+using vandrelle::aol::testing::ClientOptions;
+using vandrelle::aol::testing::MemoryClient;
+using vandrelle::aol::testing::MemoryDesktop;
+namespace message = vandrelle::aol::message;
 
 struct PauseCase {
     const char* what;
@@ -40,7 +40,7 @@ TEST(PauseSeconds, EndsAtTheRoundedStartPlusTheSecondsWithoutSpinning) {
         MemoryDesktop desktop;
         desktop.set_pump_cost(0);
         desktop.set_time_of_day(c.start);
-        EXPECT_TRUE(aol::pause_Seconds(desktop, c.seconds)) << c.what;
+        EXPECT_TRUE(vandrelle::aol::pause_Seconds(desktop, c.seconds)) << c.what;
         EXPECT_NEAR(desktop.TimeOfDay(), c.ends_at, 1e-9) << c.what;
         EXPECT_GE(desktop.pumps(), 1) << c.what << ": our window's events are processed";
         EXPECT_LE(desktop.pumps(), 3) << c.what << ": it sleeps instead of spinning";
@@ -54,7 +54,7 @@ TEST(PauseSeconds, KeepsOurWindowLiveAndStopsWhenItCloses) {
     int handled = 0;
     for (int pump = 1; pump <= 5; ++pump) desktop.at_pump(pump, [&] { ++handled; });
     desktop.at_pump(2, [&] { desktop.close_our_window(); });
-    EXPECT_FALSE(aol::pause_Seconds(desktop, 5));
+    EXPECT_FALSE(vandrelle::aol::pause_Seconds(desktop, 5));
     EXPECT_EQ(handled, 2);
 }
 
@@ -73,7 +73,7 @@ TEST(FindAOLChild, FindsOnlyTheWholeCaptionAndYieldsOncePerInnerWindow) {
         MemoryDesktop desktop;
         MemoryClient client(desktop, ClientOptions{.inner_windows = 3});
         const WindowHandle window = desktop.add_window("AOL Child", c.caption_present, client.area);
-        const WindowHandle found = aol::find_AOLChild(desktop, aol::caption::kMemberDirectory);
+        const WindowHandle found = vandrelle::aol::find_AOLChild(desktop, vandrelle::aol::caption::kMemberDirectory);
         EXPECT_EQ(found, c.found ? window : 0) << c.what;
         // One attempt per inner window when it is absent (four inner windows here), one when found.
         EXPECT_EQ(desktop.pumps(), c.found ? 1 : 4) << c.what;
@@ -84,46 +84,46 @@ TEST(FindAOLChild, NoClientOrNoInnerWindowReturnsAtOnceWithoutYielding) {
     MemoryDesktop no_client;
     no_client.add_window("MDIClient");  // a stray top-level window must not be walked
     no_client.add_window("AOL Child", "Member Directory");
-    EXPECT_EQ(aol::find_AOLChild(no_client, aol::caption::kMemberDirectory), 0u);
+    EXPECT_EQ(vandrelle::aol::find_AOLChild(no_client, vandrelle::aol::caption::kMemberDirectory), 0u);
     EXPECT_EQ(no_client.pumps(), 0);
 
     MemoryDesktop desktop;
     MemoryClient client(desktop, ClientOptions{.inner_windows = 0});
-    EXPECT_EQ(aol::find_AOLChild(desktop, aol::caption::kMemberDirectory), 0u);
+    EXPECT_EQ(vandrelle::aol::find_AOLChild(desktop, vandrelle::aol::caption::kMemberDirectory), 0u);
     EXPECT_EQ(desktop.pumps(), 0);
 }
 
 TEST(ClickWindow, SendsButtonDownThenSpaceReleaseAndIgnoresNoWindow) {
     MemoryDesktop desktop;
     const WindowHandle icon = desktop.add_window("_AOL_Icon");
-    EXPECT_EQ(aol::click_Window(desktop, 0, 100), aol::SendResult::Delivered);
+    EXPECT_EQ(vandrelle::aol::click_Window(desktop, 0, 100), vandrelle::aol::SendResult::Delivered);
     EXPECT_TRUE(desktop.log().empty());
-    aol::click_Window(desktop, icon, 100);
+    vandrelle::aol::click_Window(desktop, icon, 100);
     const auto got = desktop.received_by(icon);
     ASSERT_EQ(got.size(), 2u);
     EXPECT_EQ(got[0].message, message::kLeftButtonDown);
     EXPECT_EQ(got[1].message, message::kKeyUp);
-    EXPECT_EQ(got[1].wparam, aol::kSpaceKey);
+    EXPECT_EQ(got[1].wparam, vandrelle::aol::kSpaceKey);
     EXPECT_FALSE(got[0].posted || got[1].posted);
 
     desktop.set_hung(MemoryDesktop::kClientProcess, true);
-    EXPECT_EQ(aol::click_Window(desktop, icon, 100), aol::SendResult::TimedOut);
+    EXPECT_EQ(vandrelle::aol::click_Window(desktop, icon, 100), vandrelle::aol::SendResult::TimedOut);
 }
 
 TEST(EditProfile, PressesTheFourthToolbarIconOrNothing) {
     struct Case {
         int icons;
-        aol::OpenRequest result;
+        vandrelle::aol::OpenRequest result;
     };
     const Case cases[] = {
-        {6, aol::OpenRequest::Pressed},      {4, aol::OpenRequest::Pressed},
-        {3, aol::OpenRequest::NoFourthIcon}, {2, aol::OpenRequest::NoFourthIcon},
-        {1, aol::OpenRequest::NoFourthIcon}, {0, aol::OpenRequest::NoFourthIcon},
+        {6, vandrelle::aol::OpenRequest::Pressed},      {4, vandrelle::aol::OpenRequest::Pressed},
+        {3, vandrelle::aol::OpenRequest::NoFourthIcon}, {2, vandrelle::aol::OpenRequest::NoFourthIcon},
+        {1, vandrelle::aol::OpenRequest::NoFourthIcon}, {0, vandrelle::aol::OpenRequest::NoFourthIcon},
     };
     for (const auto& c : cases) {
         MemoryDesktop desktop;
         MemoryClient client(desktop, ClientOptions{.toolbar_icons = c.icons, .opens_editor = false});
-        EXPECT_EQ(aol::edit_Profile(desktop, 100), c.result) << c.icons << " icons";
+        EXPECT_EQ(vandrelle::aol::edit_Profile(desktop, 100), c.result) << c.icons << " icons";
         for (int n = 0; n < c.icons; ++n) {
             const auto got = desktop.received_by(client.icons[n]);
             if (n == 3) {
@@ -140,16 +140,16 @@ TEST(EditProfile, PressesTheFourthToolbarIconOrNothing) {
 
 TEST(EditProfile, ClientNotRunningOrHung) {
     MemoryDesktop nothing;
-    EXPECT_EQ(aol::edit_Profile(nothing, 100), aol::OpenRequest::NoClient);
+    EXPECT_EQ(vandrelle::aol::edit_Profile(nothing, 100), vandrelle::aol::OpenRequest::NoClient);
 
     MemoryDesktop desktop;
     MemoryClient client(desktop);
     desktop.set_hung(MemoryDesktop::kClientProcess, true);
-    EXPECT_EQ(aol::edit_Profile(desktop, 100), aol::OpenRequest::ClientHung);
+    EXPECT_EQ(vandrelle::aol::edit_Profile(desktop, 100), vandrelle::aol::OpenRequest::ClientHung);
 }
 
 // A top-level window with the given children, placed at the top of the desktop.
-WindowHandle add_box(MemoryDesktop& desktop, aol::ProcessId process, bool button, bool text) {
+WindowHandle add_box(MemoryDesktop& desktop, vandrelle::aol::ProcessId process, bool button, bool text) {
     const WindowHandle box = desktop.add_window("#32770", "box", 0, process);
     if (button) desktop.add_window("Button", "OK", box, process);
     if (text) desktop.add_window("Static", "text", box, process);
@@ -160,7 +160,7 @@ WindowHandle add_box(MemoryDesktop& desktop, aol::ProcessId process, bool button
 TEST(FindX, ReturnsTheClientsBoxAndPassesOverEveryOtherWindow) {
     using P = MemoryDesktop;
     struct Above {
-        aol::ProcessId process;
+        vandrelle::aol::ProcessId process;
         bool button, text;
     };
     struct Case {
@@ -180,7 +180,7 @@ TEST(FindX, ReturnsTheClientsBoxAndPassesOverEveryOtherWindow) {
         MemoryClient client(desktop);
         const WindowHandle box = add_box(desktop, P::kClientProcess, true, true);
         for (const auto& a : c.above) add_box(desktop, a.process, a.button, a.text);
-        EXPECT_EQ(aol::find_x(desktop), box) << c.what;
+        EXPECT_EQ(vandrelle::aol::find_x(desktop), box) << c.what;
         EXPECT_EQ(desktop.pumps(), static_cast<int>(c.above.size()) + 1) << c.what << ": one yield per window visited";
     }
 }
@@ -189,12 +189,12 @@ TEST(FindX, NothingToFind) {
     MemoryDesktop no_dialog;  // the client runs, but no "#32770" window exists: no walk, no yield
     MemoryClient client(no_dialog);
     no_dialog.add_window("Thing");
-    EXPECT_EQ(aol::find_x(no_dialog), 0u);
+    EXPECT_EQ(vandrelle::aol::find_x(no_dialog), 0u);
     EXPECT_EQ(no_dialog.pumps(), 0);
 
     MemoryDesktop no_client;  // another program's box alone is never the client's
     add_box(no_client, MemoryDesktop::kOtherProcess, true, true);
-    EXPECT_EQ(aol::find_x(no_client), 0u);
+    EXPECT_EQ(vandrelle::aol::find_x(no_client), 0u);
 }
 
 }  // namespace

@@ -6,21 +6,14 @@
 #include <set>
 #include <string>
 
-#include "app/messages.hpp"
+#include "app/memory_preview.hpp"
 #include "macros/art_bodies.hpp"
 #include "macros/catalogue.hpp"
 #include "macros/dispatch.hpp"
 
 namespace {
 
-class StringPreview : public vandrelle::PreviewText {
-public:
-    std::u16string text;
-    std::size_t length_override = 0;
-    std::u16string Text() const override { return text; }
-    void SetText(std::u16string_view t) override { text = t; }
-    std::size_t TextLength() const override { return length_override ? length_override : text.size(); }
-};
+using StringPreview = vandrelle::app::MemoryPreview;
 
 std::string lower(std::u16string_view name) {
     std::string out;
@@ -29,10 +22,10 @@ std::string lower(std::u16string_view name) {
 }
 
 TEST(Catalogue, HundredDistinctNamesOfLettersAndDigits) {
-    const auto entries = macros::catalogue();
+    const auto entries = vandrelle::macros::catalogue();
     ASSERT_EQ(entries.size(), 100u);
     std::set<std::string> folded;
-    std::set<macros::ArtBody> bodies;
+    std::set<vandrelle::macros::ArtBody> bodies;
     for (const auto& entry : entries) {
         EXPECT_GE(entry.name.size(), 3u);
         EXPECT_LE(entry.name.size(), 17u);
@@ -42,7 +35,7 @@ TEST(Catalogue, HundredDistinctNamesOfLettersAndDigits) {
     }
     EXPECT_EQ(folded.size(), 100u) << "names must differ also when case is ignored";
     EXPECT_EQ(bodies.size(), 99u) << "99 art bodies: only Elmer and Elmer2 share one";
-    EXPECT_EQ(macros::find_entry(u"Elmer")->art_body, macros::find_entry(u"Elmer2")->art_body);
+    EXPECT_EQ(vandrelle::macros::find_entry(u"Elmer")->art_body, vandrelle::macros::find_entry(u"Elmer2")->art_body);
     EXPECT_EQ(entries[36].name, u"Elmer");
     EXPECT_EQ(entries[70].name, u"Elmer2");
 }
@@ -56,8 +49,8 @@ TEST(Catalogue, ListedNamesSortIntoTheListsOrder) {
         u"Mad", u"Martini", u"MiddleFinger2", u"Nike", u"Pluto", u"Pooh", u"Shark", u"shroom", u"ShutUp",
         u"Simba", u"Skull1", u"SmokinSkull", u"Snoopy", u"Snowman", u"Stimpy", u"Sword1", u"Sword2",
         u"WantToChat", u"Whale"};
-    auto names = macros::listed_names_in_fill_order();
-    ASSERT_EQ(names.size(), macros::kListedCount);
+    auto names = vandrelle::macros::listed_names_in_fill_order();
+    ASSERT_EQ(names.size(), vandrelle::macros::kListedCount);
     EXPECT_EQ(names.front(), u"Pooh");
     EXPECT_EQ(names.back(), u"fucking");
     std::sort(names.begin(), names.end(), [](auto a, auto b) { return lower(a) < lower(b); });
@@ -70,12 +63,12 @@ TEST(Catalogue, ListedNamesSortIntoTheListsOrder) {
 struct DispatchCase {
     const char* what;
     std::u16string list_text;
-    macros::DispatchOutcome outcome;
+    vandrelle::macros::DispatchOutcome outcome;
     bool appends;
 };
 
 TEST(Dispatch, PlaceholderMissesAndUnlistedNames) {
-    using O = macros::DispatchOutcome;
+    using O = vandrelle::macros::DispatchOutcome;
     const DispatchCase cases[] = {
         {"placeholder refuses", u"Select A Macro", O::Placeholder, false},
         {"placeholder in other case is just a miss", u"select a macro", O::NoMatch, false},
@@ -89,7 +82,7 @@ TEST(Dispatch, PlaceholderMissesAndUnlistedNames) {
     for (const auto& c : cases) {
         StringPreview preview;
         preview.text = u"keep";
-        const auto result = macros::dispatch_macro(c.list_text, preview);
+        const auto result = vandrelle::macros::dispatch_macro(c.list_text, preview);
         EXPECT_EQ(result.outcome, c.outcome) << c.what;
         EXPECT_EQ(preview.text != u"keep", c.appends) << c.what;
     }
@@ -97,19 +90,19 @@ TEST(Dispatch, PlaceholderMissesAndUnlistedNames) {
 
 TEST(Dispatch, ElmerAndElmer2AppendTheSameTextAndRepeatsStack) {
     StringPreview elmer, elmer2;
-    macros::dispatch_macro(u"Elmer", elmer);
-    macros::dispatch_macro(u"Elmer2", elmer2);
+    vandrelle::macros::dispatch_macro(u"Elmer", elmer);
+    vandrelle::macros::dispatch_macro(u"Elmer2", elmer2);
     EXPECT_FALSE(elmer.text.empty());
     EXPECT_EQ(elmer.text, elmer2.text);
-    macros::dispatch_macro(u"Elmer2", elmer2);
+    vandrelle::macros::dispatch_macro(u"Elmer2", elmer2);
     EXPECT_EQ(elmer2.text, elmer.text + elmer.text) << "a second press appends the picture again below";
 }
 
 TEST(Dispatch, AFullPreviewIsRefusedUntouched) {
     StringPreview preview;
     preview.text = u"x";
-    preview.length_override = vandrelle::kPreviewCapacity;
-    EXPECT_EQ(macros::dispatch_macro(u"ABC", preview).outcome, macros::DispatchOutcome::PreviewFull);
+    preview.reported_length = vandrelle::app::kPreviewCapacity;
+    EXPECT_EQ(vandrelle::macros::dispatch_macro(u"ABC", preview).outcome, vandrelle::macros::DispatchOutcome::PreviewFull);
     EXPECT_EQ(preview.text, u"x");
 }
 

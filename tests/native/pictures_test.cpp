@@ -6,7 +6,7 @@
 #include <map>
 #include <sstream>
 
-#include "app/preview_text.hpp"
+#include "app/memory_preview.hpp"
 #include "macros/art_bodies.hpp"
 #include "macros/catalogue.hpp"
 #include "macros/picture_rules.hpp"
@@ -14,14 +14,14 @@
 
 namespace {
 
-using macros::PictureRow;
+using vandrelle::macros::PictureRow;
 
 std::vector<PictureRow> table() {
     std::ifstream file(VANDRELLE_TEST_DATA_DIR "/pictures.tsv", std::ios::binary);
     std::stringstream text;
     text << file.rdbuf();
     std::vector<std::string> errors;
-    auto rows = macros::parse_picture_table(text.str(), &errors);
+    auto rows = vandrelle::macros::parse_picture_table(text.str(), &errors);
     EXPECT_TRUE(errors.empty()) << errors.front();
     EXPECT_EQ(rows.size(), 100u);
     return rows;
@@ -45,13 +45,13 @@ TEST(Pictures, EveryPictureMeetsItsRow) {
             EXPECT_EQ(row.widest, seen->second->widest) << row.name;
             continue;
         }
-        const macros::Picture* picture = macros::find_picture(body_name(row));
+        const vandrelle::macros::Picture* picture = vandrelle::macros::find_picture(body_name(row));
         if (picture == nullptr) {
             ADD_FAILURE() << row.name << " has no picture yet (macros/pictures/" << body_name(row) << ".txt)";
             continue;
         }
-        auto problems = macros::general_problems(picture->lines);
-        const auto more = macros::row_problems(picture->lines, row);
+        auto problems = vandrelle::macros::general_problems(picture->lines);
+        const auto more = vandrelle::macros::row_problems(picture->lines, row);
         problems.insert(problems.end(), more.begin(), more.end());
         EXPECT_TRUE(problems.empty()) << row.name << ":" << join(problems);
     }
@@ -59,20 +59,15 @@ TEST(Pictures, EveryPictureMeetsItsRow) {
 
 TEST(Pictures, CatalogueAndTableAgree) {
     for (const PictureRow& row : table()) {
-        const auto& entry = macros::catalogue()[row.number - 1];
+        const auto& entry = vandrelle::macros::catalogue()[row.number - 1];
         EXPECT_EQ(std::u16string(entry.name.begin(), entry.name.end()), std::u16string(row.name.begin(), row.name.end()));
         EXPECT_EQ(entry.listed, row.listed) << row.name;
     }
 }
 
-class StringPreview : public vandrelle::PreviewText {
-public:
-    std::u16string text;
-    std::u16string Text() const override { return text; }
-    void SetText(std::u16string_view t) override { text = t; }
-};
+using StringPreview = vandrelle::app::MemoryPreview;
 
-std::u16string run(macros::ArtBody body, std::u16string before = {}) {
+std::u16string run(vandrelle::macros::ArtBody body, std::u16string before = {}) {
     StringPreview preview;
     preview.text = std::move(before);
     body(preview);
@@ -86,8 +81,8 @@ TEST(Pictures, TheThreeGivenInFullCharacterForCharacter) {
         {u'J', 35}, {u'K', 23}, {u'L', 30}, {u'M', 20}, {u'N', 24}, {u'O', 21}, {u'P', 23}, {u'Q', 21}, {u'R', 23},
         {u'S', 23}, {u'T', 30}, {u'U', 23}, {u'V', 23}, {u'W', 16}, {u'X', 30}, {u'Y', 23}, {u'Z', 30}};
     for (auto [letter, count] : letters) abc += std::u16string(count, letter) + u"\r\n";
-    EXPECT_EQ(run(macros::art_ABC), abc);
-    EXPECT_EQ(run(macros::art_ABC, abc), abc + abc) << "a second alphabet directly under the first";
+    EXPECT_EQ(run(vandrelle::macros::art_ABC), abc);
+    EXPECT_EQ(run(vandrelle::macros::art_ABC, abc), abc + abc) << "a second alphabet directly under the first";
 
     const std::u16string lol1 =
         u"    \u00a0/);;;(          /;;;;;;;;;;;;\\       /);;;(\r\n"
@@ -96,7 +91,7 @@ TEST(Pictures, TheThreeGivenInFullCharacterForCharacter) {
         u"    \u00a0/);;;(___   /);;;(__  /);;;(     /);;;(____\r\n"
         u"    \u00a0/);;;;;;;;;;;(  /\\;;;;;;;;;;;;/      /);;;;;;;;;;;(\r\n"
         u"  \u00a0 \u00a0/______ /  /______ /        /______ /\r\n";
-    EXPECT_EQ(run(macros::art_LOL1), lol1);
+    EXPECT_EQ(run(vandrelle::macros::art_LOL1), lol1);
     EXPECT_EQ(lol1.size(), 300u);
 
     const std::u16string want_to_chat =
@@ -111,18 +106,18 @@ TEST(Pictures, TheThreeGivenInFullCharacterForCharacter) {
         u"        /   /  \\   \\             \r\n"
         u"    _ /   /     \\   \\_\r\n"
         u"  {___I        I___ }\r\n";
-    EXPECT_EQ(run(macros::art_WantToChat), want_to_chat);
+    EXPECT_EQ(run(vandrelle::macros::art_WantToChat), want_to_chat);
 }
 
 TEST(Pictures, AppendJoinsTextWithoutALineBreakAndKeepsEveryLaterLine) {
-    const std::u16string alone = run(macros::art_Budweiser);
-    EXPECT_EQ(run(macros::art_Budweiser, u"tail"), u"tail" + alone);
+    const std::u16string alone = run(vandrelle::macros::art_Budweiser);
+    EXPECT_EQ(run(vandrelle::macros::art_Budweiser, u"tail"), u"tail" + alone);
     // The whole picture goes in with one write, the text a write per line would leave.
-    const macros::Picture* budweiser = macros::find_picture("Budweiser");
+    const vandrelle::macros::Picture* budweiser = vandrelle::macros::find_picture("Budweiser");
     ASSERT_NE(budweiser, nullptr);
     std::u16string per_line = u"tail";
     for (const auto& line : budweiser->lines) per_line = per_line + line + u"\r\n";
-    EXPECT_EQ(run(macros::art_Budweiser, u"tail"), per_line);
+    EXPECT_EQ(run(vandrelle::macros::art_Budweiser, u"tail"), per_line);
 }
 
 struct Words {
@@ -153,7 +148,7 @@ TEST(Pictures, WordsStandOnTheirLines) {
         {"HuckFinn", 16, u"Huckleberry Finn"},
     };
     for (const auto& c : cases) {
-        const macros::Picture* picture = macros::find_picture(c.picture);
+        const vandrelle::macros::Picture* picture = vandrelle::macros::find_picture(c.picture);
         if (picture == nullptr) continue;  // a missing picture fails EveryPictureMeetsItsRow
         const int last = std::max(c.line, c.last_line);
         ASSERT_GE(picture->lines.size(), static_cast<std::size_t>(last)) << c.picture;
@@ -162,7 +157,7 @@ TEST(Pictures, WordsStandOnTheirLines) {
         EXPECT_TRUE(found) << c.picture << " lines " << c.line << "-" << last;
     }
     // Homer's words open their lines, after the blanks.
-    if (const macros::Picture* homer = macros::find_picture("Homer")) {
+    if (const vandrelle::macros::Picture* homer = vandrelle::macros::find_picture("Homer")) {
         for (auto [line, word] : {std::pair{15, u"WHOO"}, std::pair{16, u"HOO!!!"}}) {
             const auto& text = homer->lines[line - 1];
             EXPECT_EQ(text.find(word), text.find_first_not_of(u" \u00a0")) << "Homer line " << line;
@@ -171,8 +166,8 @@ TEST(Pictures, WordsStandOnTheirLines) {
 }
 
 TEST(Pictures, LibraryFigures) {
-    const auto all = macros::all_pictures();
-    const auto figures = macros::measure_library(all);
+    const auto all = vandrelle::macros::all_pictures();
+    const auto figures = vandrelle::macros::measure_library(all);
     EXPECT_EQ(figures.pictures, 99u);
     EXPECT_EQ(figures.lines, 2002u);
     EXPECT_EQ(figures.characters, 100095u);
@@ -192,12 +187,12 @@ TEST(Pictures, LibraryFigures) {
     EXPECT_EQ(figures.shortest_at, std::vector<std::string>{"Dolphin:1"});
     EXPECT_EQ(figures.longest_line, 84u);
     EXPECT_EQ(figures.longest_at, std::vector<std::string>{"Chef:13"});
-    if (const auto* dolphin = macros::find_picture("Dolphin")) {
+    if (const auto* dolphin = vandrelle::macros::find_picture("Dolphin")) {
         EXPECT_EQ(dolphin->lines.front(), u".");
     }
     // Blanks of the three pictures drawn mostly in no-break spaces.
     for (auto [name, blanks, no_break] : {std::tuple{"Astro", 1071, 1038}, std::tuple{"Frog", 836, 796}, std::tuple{"Homer", 883, 784}}) {
-        const macros::Picture* picture = macros::find_picture(name);
+        const vandrelle::macros::Picture* picture = vandrelle::macros::find_picture(name);
         if (picture == nullptr) continue;
         int spaces = 0, nbsp = 0;
         for (const auto& line : picture->lines) {
@@ -217,8 +212,8 @@ TEST(PictureRules, CatchBrokenDrawings) {
     row.no_break_spaces = 1;
     row.lines_ending_in_blank = 1;
     const std::vector<std::u16string> good = {u"\u00a0·ab", u"cd ", u"ef"};
-    EXPECT_TRUE(macros::general_problems(good).empty());
-    EXPECT_TRUE(macros::row_problems(good, row).empty());
+    EXPECT_TRUE(vandrelle::macros::general_problems(good).empty());
+    EXPECT_TRUE(vandrelle::macros::row_problems(good, row).empty());
 
     struct Broken {
         const char* what;
@@ -233,7 +228,7 @@ TEST(PictureRules, CatchBrokenDrawings) {
         {"no Windows-1252 code", {u"a\u0101", u"cd", u"ef"}},
         {"85 characters", {std::u16string(85, u'x'), u"cd", u"ef"}},
     };
-    for (const auto& b : general) EXPECT_FALSE(macros::general_problems(b.lines).empty()) << b.what;
+    for (const auto& b : general) EXPECT_FALSE(vandrelle::macros::general_problems(b.lines).empty()) << b.what;
     const Broken against_row[] = {
         {"wider", {u"\u00a0·abc", u"cd ", u"ef"}},
         {"a space for the no-break space", {u" ·ab", u"cd ", u"ef"}},
@@ -242,7 +237,7 @@ TEST(PictureRules, CatchBrokenDrawings) {
         {"no trailing blank", {u"\u00a0·ab", u"cd", u"ef"}},
         {"a soft hyphen too many", {u"\u00a0·a\u00ad", u"cd ", u"ef"}},
     };
-    for (const auto& b : against_row) EXPECT_FALSE(macros::row_problems(b.lines, row).empty()) << b.what;
+    for (const auto& b : against_row) EXPECT_FALSE(vandrelle::macros::row_problems(b.lines, row).empty()) << b.what;
 }
 
 }  // namespace

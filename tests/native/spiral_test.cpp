@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "app/preview_text.hpp"
+#include "app/memory_preview.hpp"
 #include "app/spiral.hpp"
 
 namespace {
 
-using vandrelle::make_spiral_block;
+using vandrelle::app::make_spiral_block;
 
 std::vector<std::u16string> lines_of(const std::u16string& block) {
     std::vector<std::u16string> lines;
@@ -54,29 +54,21 @@ TEST(SpiralBlock, TenThousandLinesRepeatWithThePeriodOfTheText) {
     for (std::size_t k = 0; k + text.size() < lines.size(); ++k) {
         ASSERT_EQ(lines[k], lines[k + text.size()]) << "line " << k + 1;
     }
-    EXPECT_EQ(*vandrelle::spiral_block_length(text, 10000), 120000u);
+    EXPECT_EQ(*vandrelle::app::spiral_block_length(text, 10000), 120000u);
 }
 
 TEST(SpiralBlock, LengthDoesNotOverflow) {
-    EXPECT_EQ(vandrelle::spiral_block_length(u"abc", 3), 15u);
-    EXPECT_FALSE(vandrelle::spiral_block_length(std::u16string_view(u"x", 1), -1));
+    EXPECT_EQ(vandrelle::app::spiral_block_length(u"abc", 3), 15u);
+    EXPECT_FALSE(vandrelle::app::spiral_block_length(std::u16string_view(u"x", 1), -1));
 }
 
-class RecordingPreview : public vandrelle::PreviewText {
-public:
-    std::u16string text;
-    int writes = 0;
-    std::u16string Text() const override { return text; }
-    void SetText(std::u16string_view t) override { text = t; ++writes; }
-};
-
 TEST(SpiralAppend, GoesDirectlyAfterTheLastCharacterOnceAPress) {
-    RecordingPreview preview;
+    vandrelle::app::MemoryPreview preview;
     preview.text = u"x";  // no line break: the first line of the block joins it
     const auto block = make_spiral_block(u"abc", 3);
-    vandrelle::append_to_preview(preview, block);
+    vandrelle::app::append_to_preview(preview, block);
     EXPECT_EQ(preview.text, u"xabc\r\ncab\r\nbca\r\n");
-    vandrelle::append_to_preview(preview, block);  // a second press appends the same block
+    vandrelle::app::append_to_preview(preview, block);  // a second press appends the same block
     EXPECT_EQ(preview.text, u"xabc\r\ncab\r\nbca\r\nabc\r\ncab\r\nbca\r\n");
     EXPECT_EQ(preview.writes, 2);
 }
@@ -86,12 +78,12 @@ struct PlanCase {
     std::u16string text;
     std::u16string entry;
     std::size_t preview_length;
-    vandrelle::SpiralRefusal refusal;
+    vandrelle::app::SpiralRefusal refusal;
     int count;
 };
 
 TEST(SpiralPlan, RefusalsComeInOrderAndCapacityIsKept) {
-    using R = vandrelle::SpiralRefusal;
+    using R = vandrelle::app::SpiralRefusal;
     const std::u16string long_text(1000, u'w');
     const PlanCase cases[] = {
         {"text checked before count", u"", u"Lines", 0, R::EmptyText, 0},
@@ -103,12 +95,12 @@ TEST(SpiralPlan, RefusalsComeInOrderAndCapacityIsKept) {
         {"count past the list", u"abc", u"10001", 0, R::NoCount, 0},
         {"not a number", u"abc", u"3x", 0, R::NoCount, 0},
         {"10 million characters fit", long_text, u"9980", 0, R::None, 9980},
-        {"full preview refuses", long_text, u"10000", vandrelle::kPreviewCapacity - 1000, R::PreviewFull, 10000},
-        {"exactly full is fine", u"a", u"1", vandrelle::kPreviewCapacity - 3, R::None, 1},
-        {"one past full refuses", u"ab", u"1", vandrelle::kPreviewCapacity - 3, R::PreviewFull, 1},
+        {"full preview refuses", long_text, u"10000", vandrelle::app::kPreviewCapacity - 1000, R::PreviewFull, 10000},
+        {"exactly full is fine", u"a", u"1", vandrelle::app::kPreviewCapacity - 3, R::None, 1},
+        {"one past full refuses", u"ab", u"1", vandrelle::app::kPreviewCapacity - 3, R::PreviewFull, 1},
     };
     for (const auto& c : cases) {
-        const auto plan = vandrelle::plan_spiral(c.text, c.entry, c.preview_length);
+        const auto plan = vandrelle::app::plan_spiral(c.text, c.entry, c.preview_length);
         EXPECT_EQ(plan.refusal, c.refusal) << c.what;
         if (c.refusal == R::None) {
             EXPECT_EQ(plan.count, c.count) << c.what;

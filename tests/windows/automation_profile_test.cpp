@@ -17,7 +17,7 @@
 namespace {
 
 using automation_test::Standin;
-using vandrelle::win32::Control;
+using vandrelle::app::win32::Control;
 
 const std::string kCredit = "< font . size=1>By: Brasketh";
 

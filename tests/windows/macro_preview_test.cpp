@@ -6,14 +6,14 @@
 #include "macros/pictures.hpp"
 #include "window_form_fixture.hpp"
 
-using vandrelle::win32::Control;
+using vandrelle::app::win32::Control;
 using window_test::FormTest;
 
 namespace {
 
 std::u16string picture(std::string_view name) {
-    const macros::Picture* drawn = macros::find_picture(name);
-    return drawn ? macros::picture_text(*drawn) : std::u16string();
+    const vandrelle::macros::Picture* drawn = vandrelle::macros::find_picture(name);
+    return drawn ? vandrelle::macros::picture_text(*drawn) : std::u16string();
 }
 
 class MacroTest : public FormTest {
@@ -63,5 +63,5 @@ TEST_F(MacroTest, AMacroDropsFormattingEarlierInThePreview) {
     choose(L"Whale");
     click(Control::Command2);
     select(0, static_cast<long>(preview().TextLength()));
-    EXPECT_EQ(preview().SelBold(), vandrelle::win32::TriState::False);
+    EXPECT_EQ(preview().SelBold(), vandrelle::app::win32::TriState::False);
 }

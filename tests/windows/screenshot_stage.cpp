@@ -12,7 +12,7 @@
 #include "macros/pictures.hpp"
 #include "window_test_support.hpp"
 
-using vandrelle::win32::Control;
+using vandrelle::app::win32::Control;
 
 namespace {
 
@@ -30,12 +30,12 @@ bool choose(HWND list, const wchar_t* text) {
 }
 
 void add_unlisted_picture(HWND preview, const std::wstring& name) {
-    const macros::Picture* picture = macros::find_picture(vandrelle::utf16_to_utf8(vandrelle::win32::from_wide(name)));
+    const vandrelle::macros::Picture* picture = vandrelle::macros::find_picture(vandrelle::app::utf16_to_utf8(vandrelle::app::win32::from_wide(name)));
     if (!picture) {
         std::fprintf(stderr, "no picture named %ls\n", name.c_str());
         return;
     }
-    const std::wstring text = vandrelle::win32::to_wide(macros::picture_text(*picture));
+    const std::wstring text = vandrelle::app::win32::to_wide(vandrelle::macros::picture_text(*picture));
     const auto end = GetWindowTextLengthW(preview);
     SendMessageW(preview, EM_SETSEL, end, end);
     SendMessageW(preview, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));

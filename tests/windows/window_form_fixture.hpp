@@ -14,13 +14,15 @@
 
 namespace window_test {
 
+using vandrelle::app::win32::Form1;
+
 // Each ShowColor takes the next answer: a colour to confirm, or nullopt to cancel.
 struct ColourDialogScript {
     std::deque<std::optional<COLORREF>> answers;
     int times_shown = 0;
 };
 
-class ScriptedColourDialog final : public vandrelle::win32::ColourDialog {
+class ScriptedColourDialog final : public vandrelle::app::win32::ColourDialog {
 public:
     explicit ScriptedColourDialog(ColourDialogScript& script) : script_(script) {}
     void ShowColor(HWND) override {
@@ -56,14 +58,14 @@ protected:
         pump_messages();
     }
 
-    HWND control(vandrelle::win32::Control which) const { return form_->control(which); }
-    vandrelle::win32::RichPreview& preview() { return form_->RichTextBox; }
-    void click(vandrelle::win32::Control button) { SendMessageW(control(button), BM_CLICK, 0, 0); }
+    HWND control(vandrelle::app::win32::Control which) const { return form_->control(which); }
+    vandrelle::app::win32::RichPreview& preview() { return form_->RichTextBox; }
+    void click(vandrelle::app::win32::Control button) { SendMessageW(control(button), BM_CLICK, 0, 0); }
     void select(long start, long length) {
         preview().SetSelStart(start);
         preview().SetSelLength(length);
     }
-    int check_value(vandrelle::win32::Control button) const {
+    int check_value(vandrelle::app::win32::Control button) const {
         return static_cast<int>(SendMessageW(control(button), BM_GETCHECK, 0, 0));
     }
 

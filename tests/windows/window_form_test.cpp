@@ -8,7 +8,7 @@
 #include <commctrl.h>
 #include <richedit.h>
 
-using vandrelle::win32::Control;
+using vandrelle::app::win32::Control;
 using window_test::FormTest;
 
 namespace {
@@ -97,7 +97,7 @@ TEST_F(FormTest, ControlsSitInTheirContainersWhereTheLayoutPutsThem) {
         {Control::textLine, Control::Frame1, {8, 16, 225, 37}},
     };
     for (const Placement& p : placements) {
-        SCOPED_TRACE(vandrelle::win32::control_id(p.control));
+        SCOPED_TRACE(vandrelle::app::win32::control_id(p.control));
         HWND window = control(p.control);
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(GetParent(window), p.container == Control::Count ? form_->hwnd() : control(p.container));
@@ -118,7 +118,7 @@ TEST_F(FormTest, FocusStartsInTheTextBoxAndTabFollowsTheLayoutsOrder) {
                              Control::RichTextBox, Control::textLine};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         HWND next = GetNextDlgTabItem(form_->hwnd(), control(order[i]), FALSE);
-        EXPECT_EQ(next, control(order[i + 1])) << "after control " << vandrelle::win32::control_id(order[i]);
+        EXPECT_EQ(next, control(order[i + 1])) << "after control " << vandrelle::app::win32::control_id(order[i]);
     }
     // Tab pressed inside the preview moves on as well, rather than staying in the pane. The
     // key goes through the dialog navigation as Vandrelle's message loop passes it.

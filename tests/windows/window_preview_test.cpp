@@ -8,8 +8,8 @@
 
 #include "window_form_fixture.hpp"
 
-using vandrelle::win32::Control;
-using vandrelle::win32::TriState;
+using vandrelle::app::win32::Control;
+using vandrelle::app::win32::TriState;
 using window_test::FormTest;
 
 namespace {
@@ -95,7 +95,7 @@ TEST_F(FormTest, SelectionOffsetsCountLineBreaksAsTwo) {
 
 struct FormattingButton {
     Control button;
-    TriState (vandrelle::win32::RichPreview::*read)() const;
+    TriState (vandrelle::app::win32::RichPreview::*read)() const;
 };
 
 class FormattingButtonTest : public FormTest, public ::testing::WithParamInterface<FormattingButton> {};
@@ -129,9 +129,9 @@ TEST_P(FormattingButtonTest, IndicatorFollowsTheSelectionAndOnlyCheckedFormats) 
 }
 
 INSTANTIATE_TEST_SUITE_P(BoldItalicUnderline, FormattingButtonTest,
-                         ::testing::Values(FormattingButton{Control::chkBold, &vandrelle::win32::RichPreview::SelBold},
-                                           FormattingButton{Control::chkItalics, &vandrelle::win32::RichPreview::SelItalic},
-                                           FormattingButton{Control::chkUline, &vandrelle::win32::RichPreview::SelUnderline}));
+                         ::testing::Values(FormattingButton{Control::chkBold, &vandrelle::app::win32::RichPreview::SelBold},
+                                           FormattingButton{Control::chkItalics, &vandrelle::app::win32::RichPreview::SelItalic},
+                                           FormattingButton{Control::chkUline, &vandrelle::app::win32::RichPreview::SelUnderline}));
 
 TEST_F(FormTest, ColourButtonsShareOneCurrentColourAndACancelAppliesIt) {
     colours_.answers = {RGB(255, 0, 0), std::nullopt};
@@ -251,7 +251,7 @@ TEST_F(FormTest, ReplacingALargeTextKeepsThePaneAsItWas) {
     preview().SetText(u"plain bold\r\n");
     HWND after = control(Control::RichTextBox);
     EXPECT_TRUE(preview().Text() == u"plain bold\r\n");
-    EXPECT_EQ(GetDlgCtrlID(after), vandrelle::win32::control_id(Control::RichTextBox));
+    EXPECT_EQ(GetDlgCtrlID(after), vandrelle::app::win32::control_id(Control::RichTextBox));
     EXPECT_EQ(GetParent(after), control(Control::Frame4));
     EXPECT_EQ(GetWindow(after, GW_HWNDPREV), control(Control::chkColor2)) << "its place in the tab order";
     RECT place_after;

@@ -8,7 +8,7 @@
 
 #include "window_test_support.hpp"
 
-using vandrelle::win32::Control;
+using vandrelle::app::win32::Control;
 using namespace window_test;
 
 namespace {

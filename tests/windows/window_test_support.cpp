@@ -34,8 +34,8 @@ BOOL CALLBACK match_top_level(HWND window, LPARAM search_pointer) {
 
 }  // namespace
 
-HWND find_control(HWND root, vandrelle::win32::Control control) {
-    ControlSearch search{vandrelle::win32::control_id(control), nullptr};
+HWND find_control(HWND root, vandrelle::app::win32::Control control) {
+    ControlSearch search{vandrelle::app::win32::control_id(control), nullptr};
     EnumChildWindows(root, match_control, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }

@@ -12,7 +12,7 @@
 namespace window_test {
 
 // The descendant of `root` (at any depth) with the control's identifier, or null.
-HWND find_control(HWND root, vandrelle::win32::Control control);
+HWND find_control(HWND root, vandrelle::app::win32::Control control);
 
 // Runs the calling thread's pending messages.
 void pump_messages();

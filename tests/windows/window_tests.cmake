@@ -7,22 +7,19 @@ target_include_directories(window_test_support PUBLIC ${CMAKE_CURRENT_LIST_DIR} 
 target_link_libraries(window_test_support PUBLIC GTest::gtest)
 vandrelle_target_options(window_test_support)
 
+# A test program of the window: its sources, the window library and the program's resources
+# (so the controls are the same version as in Vandrelle.exe).
 function(vandrelle_window_test name)
-  add_executable(${name} ${ARGN} ${VANDRELLE_RESOURCE_SCRIPT})
-  # The program's manifest comes along, so the controls are the same version as in Vandrelle.exe.
-  target_include_directories(${name} PRIVATE ${VANDRELLE_RESOURCE_INCLUDES})
-  target_link_libraries(${name} PRIVATE window_test_support GTest::gtest_main)
-  vandrelle_target_options(${name})
+  vandrelle_executable(${name} SOURCES ${ARGN}
+    LINKS window_test_support vandrelle_window vandrelle_resources GTest::gtest_main)
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES TIMEOUT 120)
 endfunction()
 
-# In-process: the form with Add To Profile as Vandrelle.exe links it.
+# In-process: the form as Vandrelle.exe links it.
 vandrelle_window_test(window_form_tests
   ${CMAKE_CURRENT_LIST_DIR}/window_form_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/window_preview_test.cpp
-  ${PROJECT_SOURCE_DIR}/app/win32/Form1_profile.cpp)
-target_link_libraries(window_form_tests PRIVATE $<TARGET_PROPERTY:Vandrelle,LINK_LIBRARIES>)
+  ${CMAKE_CURRENT_LIST_DIR}/window_preview_test.cpp)
 
 # Black box: starts build/windows/Vandrelle.exe, which sits next to the test program.
 vandrelle_window_test(window_process_tests ${CMAKE_CURRENT_LIST_DIR}/window_process_test.cpp)
@@ -30,12 +27,9 @@ add_dependencies(window_process_tests Vandrelle)
 
 # Run natively (bash, not through Wine's emulator): needs DISPLAY and WINEPREFIX from the run.
 # The window after the start of a user's typical road: spiral "abc" over 3 lines, then Budweiser.
-add_executable(screenshot_stage ${CMAKE_CURRENT_LIST_DIR}/screenshot_stage.cpp)
-target_link_libraries(screenshot_stage PRIVATE window_test_support vandrelle_core)
-vandrelle_target_options(screenshot_stage)
-if(MINGW)
-  target_link_options(screenshot_stage PRIVATE -municode)
-endif()
+vandrelle_executable(screenshot_stage WIDE_ENTRY
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/screenshot_stage.cpp
+  LINKS window_test_support vandrelle_macros)
 add_test(NAME window_screenshot
   COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/window_screenshot.sh $<TARGET_FILE:Vandrelle> ${CMAKE_BINARY_DIR}/screenshot.png
           $<TARGET_FILE:screenshot_stage> --spiral abc 3 Budweiser)
@@ -46,7 +40,4 @@ add_test(NAME pictures_screenshot
 set_tests_properties(window_screenshot pictures_screenshot PROPERTIES TIMEOUT 60)
 
 # The macro button in the real window.
-vandrelle_window_test(macro_preview_tests
-  ${CMAKE_CURRENT_LIST_DIR}/macro_preview_test.cpp
-  ${PROJECT_SOURCE_DIR}/app/win32/Form1_profile.cpp)
-target_link_libraries(macro_preview_tests PRIVATE $<TARGET_PROPERTY:Vandrelle,LINK_LIBRARIES>)
+vandrelle_window_test(macro_preview_tests ${CMAKE_CURRENT_LIST_DIR}/macro_preview_test.cpp)

@@ -5,8 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/messages.hpp"
-#include "app/preview_text.hpp"
+#include "app/memory_preview.hpp"
 #include "app/spiral.hpp"
 #include "app/text_codec.hpp"
 #include "macros/catalogue.hpp"
@@ -19,6 +18,8 @@
 
 namespace vandrelle::cli {
 namespace {
+
+using namespace vandrelle::app;
 
 constexpr char kHelp[] =
     "vandrelle-art: Vandrelle's profile art on the command line\n"
@@ -79,10 +80,10 @@ int write_art(std::u16string_view art, bool cp1252, std::ostream& out, std::ostr
 
 int list(const Arguments& a, std::ostream& out) {
     if (a.all) {
-        for (const auto& entry : macros::catalogue()) out << utf16_to_utf8(entry.name) << '\n';
+        for (const auto& entry : vandrelle::macros::catalogue()) out << utf16_to_utf8(entry.name) << '\n';
     } else {
         // The list shows its names sorted without regard to case, as the window's list does.
-        auto names = macros::listed_names_in_fill_order();
+        auto names = vandrelle::macros::listed_names_in_fill_order();
         std::stable_sort(names.begin(), names.end(), [](std::u16string_view x, std::u16string_view y) {
             return std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(), [](char16_t p, char16_t q) {
                 auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
@@ -94,23 +95,16 @@ int list(const Arguments& a, std::ostream& out) {
     return kOk;
 }
 
-// The text the macro's art body appends to an empty preview.
-class StringPreview : public PreviewText {
-public:
-    std::u16string text;
-    std::u16string Text() const override { return text; }
-    void SetText(std::u16string_view t) override { text = t; }
-};
 
 int macro(const Arguments& a, std::ostream& out, std::ostream& err) {
     if (a.words.size() != 2) return usage_error(err, "macro takes one NAME");
-    const auto* entry = macros::find_entry(utf8_to_utf16(a.words[1]));
+    const auto* entry = vandrelle::macros::find_entry(utf8_to_utf16(a.words[1]));
     if (entry == nullptr) {
         err << "vandrelle-art: no macro is named '" << a.words[1]
             << "' (names match exactly and case-sensitively; 'vandrelle-art list --all' lists them)\n";
         return kUsage;
     }
-    StringPreview preview;
+    app::MemoryPreview preview;
     entry->art_body(preview);
     return write_art(preview.text, a.cp1252, out, err);
 }
@@ -134,7 +128,7 @@ int check(const Arguments& a, std::ostream& out, std::ostream& err) {
     if (!table_file) return usage_error(err, "cannot read the picture table " + a.table + " (use --table)");
     std::stringstream table_text;
     table_text << table_file.rdbuf();
-    const auto rows = macros::parse_picture_table(table_text.str());
+    const auto rows = vandrelle::macros::parse_picture_table(table_text.str());
     int status = kOk;
     for (std::size_t i = 1; i < a.words.size(); ++i) {
         const std::string& path = a.words[i];
@@ -143,11 +137,11 @@ int check(const Arguments& a, std::ostream& out, std::ostream& err) {
         std::stringstream bytes;
         bytes << file.rdbuf();
         const std::string stem = std::filesystem::path(path).stem().string();
-        const auto lines = macros::picture_lines_from_utf8(bytes.str());
-        auto problems = macros::general_problems(lines);
+        const auto lines = vandrelle::macros::picture_lines_from_utf8(bytes.str());
+        auto problems = vandrelle::macros::general_problems(lines);
         const auto row = std::find_if(rows.begin(), rows.end(), [&](const auto& r) { return r.art_body == "art_" + stem; });
         if (row != rows.end()) {
-            const auto more = macros::row_problems(lines, *row);
+            const auto more = vandrelle::macros::row_problems(lines, *row);
             problems.insert(problems.end(), more.begin(), more.end());
         } else {
             out << path << ": no row of the table has art_" << stem << "; checked against the general rules only\n";

@@ -15,7 +15,7 @@ int wmain(int argc, wchar_t** argv) {
     _setmode(_fileno(stdout), _O_BINARY);
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
-        args.push_back(vandrelle::utf16_to_utf8(reinterpret_cast<const char16_t*>(argv[i])));
+        args.push_back(vandrelle::app::utf16_to_utf8(reinterpret_cast<const char16_t*>(argv[i])));
     }
     return vandrelle::cli::run(args, std::cout, std::cerr);
 }

@@ -3,15 +3,15 @@
 // icons made from them.
 #include <windows.h>
 
-namespace vandrelle::win32 {
+namespace vandrelle::app::win32 {
 
-enum class CheckPicture { Bold, Italic, Underline, TextColour, BackgroundColour };
+enum class CheckGlyph { Bold, Italic, Underline, TextColour, BackgroundColour };
 
-inline constexpr int kCheckPictureWidth = 22;
-inline constexpr int kCheckPictureHeight = 17;
+inline constexpr int kCheckGlyphWidth = 22;
+inline constexpr int kCheckGlyphHeight = 17;
 
 // The picture as an icon with a transparent background, scaled for `dpi`. `mixed` gives the
 // look of a selection that is partly formatted: the ink greyed and half-toned.
-HICON create_check_icon(CheckPicture picture, bool mixed, int dpi);
+HICON create_check_icon(CheckGlyph picture, bool mixed, int dpi);
 
-}  // namespace vandrelle::win32
+}  // namespace vandrelle::app::win32

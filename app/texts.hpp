@@ -1,26 +1,24 @@
 #pragma once
-// The texts of the window's refusals, exactly as the user sees them.
-namespace vandrelle::messages {
+// What the window's own refusals say, exactly as the user sees them. The macro list's texts
+// live in macros/texts.hpp, Add To Profile's in aol/.
+#include "app/preview_text.hpp"
 
+namespace vandrelle::app::texts {
+
+// The title of every "Incomplete Request" refusal, whichever subsystem refuses.
 inline constexpr char16_t kIncompleteRequest[] = u"Incomplete Request";
 inline constexpr char16_t kApplicationTitle[] = u"Project1";
 
 inline constexpr char16_t kEnterSomeText[] = u"Enter some text first!";
 inline constexpr char16_t kSelectHowManyLines[] = u"Select how many lines. 1 line means no spiral";
-inline constexpr char16_t kSelectAMacro[] = u"Select a macro first!";
-inline constexpr char16_t kNothingInPreview[] =
-    u"There is nothing in the preview window to add to your profile!";
 
 inline constexpr char16_t kPreviewTooLarge[] =
     u"That would make the preview larger than 20,000,000 characters, more than any profile "
     u"can hold.\r\n\r\nNothing was added. Choose fewer lines or a shorter text.";
 inline constexpr char16_t kPreviewFullTitle[] = u"Preview Full";
-inline constexpr char16_t kPictureTooLarge[] =
-    u"That picture would make the preview larger than 20,000,000 characters, more than any "
-    u"profile can hold.\r\n\r\nNothing was added. Clear the preview first.";
+static_assert(kPreviewCapacity == 20'000'000, "kPreviewTooLarge names the capacity in words");
 
-// The placeholders at row 0 of the two lists.
+// The placeholder at row 0 of the line-count list.
 inline constexpr char16_t kLinesPlaceholder[] = u"Lines";
-inline constexpr char16_t kMacroPlaceholder[] = u"Select A Macro";
 
-}  // namespace vandrelle::messages
+}  // namespace vandrelle::app::texts

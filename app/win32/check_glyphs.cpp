@@ -1,14 +1,14 @@
-#include "app/win32/check_pictures.hpp"
+#include "app/win32/check_glyphs.hpp"
 
 #include <array>
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
-namespace vandrelle::win32 {
+namespace vandrelle::app::win32 {
 namespace {
 
-using PictureRows = std::array<std::string_view, kCheckPictureHeight>;
+using PictureRows = std::array<std::string_view, kCheckGlyphHeight>;
 
 // '.' is transparent; '#' black ink, 'r' red, 'k' dark outline, 'o' orange.
 constexpr PictureRows kBold = {
@@ -113,20 +113,20 @@ constexpr PictureRows kBackgroundColour = {
 
 constexpr bool rows_have_picture_width(const PictureRows& rows) {
     for (std::string_view row : rows)
-        if (row.size() != kCheckPictureWidth) return false;
+        if (row.size() != kCheckGlyphWidth) return false;
     return true;
 }
 static_assert(rows_have_picture_width(kBold) && rows_have_picture_width(kItalic) &&
               rows_have_picture_width(kUnderline) && rows_have_picture_width(kTextColour) &&
               rows_have_picture_width(kBackgroundColour));
 
-const PictureRows& rows_of(CheckPicture picture) {
+const PictureRows& rows_of(CheckGlyph picture) {
     switch (picture) {
-        case CheckPicture::Bold: return kBold;
-        case CheckPicture::Italic: return kItalic;
-        case CheckPicture::Underline: return kUnderline;
-        case CheckPicture::TextColour: return kTextColour;
-        case CheckPicture::BackgroundColour: break;
+        case CheckGlyph::Bold: return kBold;
+        case CheckGlyph::Italic: return kItalic;
+        case CheckGlyph::Underline: return kUnderline;
+        case CheckGlyph::TextColour: return kTextColour;
+        case CheckGlyph::BackgroundColour: break;
     }
     return kBackgroundColour;
 }
@@ -144,10 +144,10 @@ std::uint32_t pixel_colour(char ink, bool mixed) {
 
 }  // namespace
 
-HICON create_check_icon(CheckPicture picture, bool mixed, int dpi) {
+HICON create_check_icon(CheckGlyph picture, bool mixed, int dpi) {
     const int scale = dpi >= 144 ? (dpi + 48) / 96 : 1;
-    const int width = kCheckPictureWidth * scale;
-    const int height = kCheckPictureHeight * scale;
+    const int width = kCheckGlyphWidth * scale;
+    const int height = kCheckGlyphHeight * scale;
 
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -184,4 +184,4 @@ HICON create_check_icon(CheckPicture picture, bool mixed, int dpi) {
     return result;
 }
 
-}  // namespace vandrelle::win32
+}  // namespace vandrelle::app::win32
