@@ -41,3 +41,11 @@ set_tests_properties(window_screenshot pictures_screenshot PROPERTIES TIMEOUT 60
 
 # The macro button in the real window.
 vandrelle_window_test(macro_preview_tests ${CMAKE_CURRENT_LIST_DIR}/macro_preview_test.cpp)
+
+# Every catalogue entry's picture in the preview's font on one sheet, for people to judge the
+# drawings by: build/windows/contact-sheet.png.
+vandrelle_executable(contact_sheet SOURCES ${CMAKE_CURRENT_LIST_DIR}/contact_sheet.cpp LINKS vandrelle_macros gdi32 user32)
+add_test(NAME pictures_contact_sheet
+  COMMAND bash -c "\"$0\" \"$1\" \"$2.bmp\" && convert \"$2.bmp\" \"$2\" && rm \"$2.bmp\""
+          ${WINE_PROGRAM} $<TARGET_FILE:contact_sheet> ${CMAKE_BINARY_DIR}/contact-sheet.png)
+set_tests_properties(pictures_contact_sheet PROPERTIES TIMEOUT 60)
