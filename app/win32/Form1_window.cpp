@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/win32/dpi.hpp"
 #include "app/win32/form_layout.hpp"
 #include "app/win32/frame_window.hpp"
 #include "app/win32/res/resource_ids.h"
@@ -81,7 +82,7 @@ bool is_mouse_release(UINT message) {
 
 SIZE window_size_for_client(int dpi) {
     RECT frame{0, 0, twips_to_pixels(kClientWidthTwips, dpi), twips_to_pixels(kClientHeightTwips, dpi)};
-    AdjustWindowRectExForDpi(&frame, kFormStyle, FALSE, kFormExStyle, static_cast<UINT>(dpi));
+    adjust_window_rect_for_dpi(frame, kFormStyle, kFormExStyle, dpi);
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
@@ -99,7 +100,7 @@ Form1::~Form1() {
 bool Form1::Create(HINSTANCE instance) {
     instance_ = instance;
     if (!register_form_class(instance, &Form1::window_procedure) || !register_frame_class(instance)) return false;
-    dpi_ = static_cast<int>(GetDpiForSystem());
+    dpi_ = system_dpi();
     const SIZE size = window_size_for_client(dpi_);
     if (!CreateWindowExW(kFormExStyle, kFormClassName, kFormCaption, kFormStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx,
                          size.cy, nullptr, nullptr, instance, this))
@@ -152,7 +153,7 @@ LRESULT Form1::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
 // Makes every control of the layout table, places it for the window's DPI and sets the tab
 // order. The window is still hidden.
 bool Form1::OnCreate() {
-    dpi_ = static_cast<int>(GetDpiForWindow(hwnd_));
+    dpi_ = window_dpi(hwnd_);
     const SIZE size = window_size_for_client(dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     fonts_.emplace(dpi_);

@@ -70,12 +70,42 @@ TEST(Cli, RefusesWithStatusTwoAndNothingOnStandardOutput) {
     }
 }
 
-TEST(Cli, SpiralAndHelp) {
+TEST(Cli, ANearMissIsRefusedWithTheClosestNames) {
+    const struct {
+        const char* typed;
+        const char* suggestion;  // nullptr: nothing is close enough to name
+    } cases[] = {
+        {"budweiser", "did you mean Budweiser?"},  // a case slip
+        {"Budwieser", "did you mean Budweiser?"},  // two letters swapped
+        {"Budwiser", "did you mean Budweiser?"},   // a letter left out
+        {"elmer", "did you mean Elmer?"},          // a case slip beats Elmer2, one letter away
+        {"gun", "did you mean Gun1, Gun2 or Gun3?"},
+        {"SKULL2", "did you mean Skull2?"},
+        {"Zebra", nullptr},
+        {"Budweiser Budweiser", nullptr},
+        {"", nullptr},
+    };
+    for (const auto& c : cases) {
+        const auto result = run({"macro", c.typed});
+        EXPECT_EQ(result.status, 2) << c.typed;
+        EXPECT_TRUE(result.out.empty()) << c.typed;
+        if (c.suggestion) {
+            EXPECT_NE(result.err.find(c.suggestion), std::string::npos) << result.err;
+        } else {
+            EXPECT_EQ(result.err.find("did you mean"), std::string::npos) << result.err;
+        }
+    }
+}
+
+TEST(Cli, SpiralHelpAndVersion) {
     EXPECT_EQ(run({"spiral", "abc", "3"}).out, "abc\r\ncab\r\nbca\r\n");
     EXPECT_EQ(run({"spiral", "h\xC3\xA9", "2", "--cp1252"}).out, "h\xE9\r\n\xE9h\r\n");
     const auto help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("vandrelle-art macro NAME"), std::string::npos);
+    const auto version = run({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "vandrelle-art " VANDRELLE_VERSION "\n");
 }
 
 TEST(Cli, CheckJudgesAPictureFileAgainstItsRow) {

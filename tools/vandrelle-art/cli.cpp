@@ -11,6 +11,11 @@
 #include "macros/catalogue.hpp"
 #include "macros/picture_rules.hpp"
 #include "macros/pictures.hpp"
+#include "tools/vandrelle-art/closest_names.hpp"
+
+#ifndef VANDRELLE_VERSION
+#error "the build passes the project's version as VANDRELLE_VERSION"
+#endif
 
 #ifndef VANDRELLE_PICTURE_TABLE
 #define VANDRELLE_PICTURE_TABLE "tests/data/pictures.tsv"
@@ -29,7 +34,8 @@ constexpr char kHelp[] =
     "                                         --all: the whole catalogue in catalogue order\n"
     "  vandrelle-art macro NAME [--cp1252]    the picture NAME, exactly as \"Add To Preview\"\n"
     "                                         adds it (each line ends in CR LF); NAME matches\n"
-    "                                         exactly, case-sensitively\n"
+    "                                         exactly, case-sensitively (a near miss is\n"
+    "                                         refused with the closest names)\n"
     "  vandrelle-art spiral TEXT COUNT [--cp1252]\n"
     "                                         the spiral block of TEXT over COUNT lines (1-10000)\n"
     "  vandrelle-art check FILE... [--table TSV]\n"
@@ -37,6 +43,7 @@ constexpr char kHelp[] =
     "                                         named after their art body) against the rules and\n"
     "                                         their row of the picture table\n"
     "  vandrelle-art --help                   this text\n"
+    "  vandrelle-art --version                the version\n"
     "\n"
     "Art is written as UTF-8, or as Windows-1252 bytes with --cp1252.\n"
     "Exit status: 0 done, 1 a checked picture breaks a rule, 2 wrong use.\n";
@@ -100,8 +107,12 @@ int macro(const Arguments& a, std::ostream& out, std::ostream& err) {
     if (a.words.size() != 2) return usage_error(err, "macro takes one NAME");
     const auto* entry = vandrelle::macros::find_entry(utf8_to_utf16(a.words[1]));
     if (entry == nullptr) {
-        err << "vandrelle-art: no macro is named '" << a.words[1]
-            << "' (names match exactly and case-sensitively; 'vandrelle-art list --all' lists them)\n";
+        std::vector<std::string> names;
+        for (const auto& known : vandrelle::macros::catalogue()) names.push_back(utf16_to_utf8(known.name));
+        const auto closest = closest_names(a.words[1], names);
+        err << "vandrelle-art: no macro is named '" << a.words[1] << "'";
+        if (!closest.empty()) err << "; did you mean " << either_of(closest) << "?";
+        err << " (names match exactly and case-sensitively; 'vandrelle-art list --all' lists them)\n";
         return kUsage;
     }
     app::MemoryPreview preview;
@@ -163,6 +174,10 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     const Arguments a = parse(args);
     if (std::find(args.begin(), args.end(), "--help") != args.end() || std::find(args.begin(), args.end(), "-h") != args.end()) {
         out << kHelp;
+        return kOk;
+    }
+    if (std::find(args.begin(), args.end(), "--version") != args.end()) {
+        out << "vandrelle-art " VANDRELLE_VERSION "\n";
         return kOk;
     }
     if (!a.unknown_option.empty()) return usage_error(err, "unknown option " + a.unknown_option);
