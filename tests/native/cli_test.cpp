@@ -97,12 +97,9 @@ TEST(Cli, ANearMissIsRefusedWithTheClosestNames) {
     }
 }
 
-TEST(Cli, SpiralHelpAndVersion) {
+TEST(Cli, SpiralAndVersion) {
     EXPECT_EQ(run({"spiral", "abc", "3"}).out, "abc\r\ncab\r\nbca\r\n");
     EXPECT_EQ(run({"spiral", "h\xC3\xA9", "2", "--cp1252"}).out, "h\xE9\r\n\xE9h\r\n");
-    const auto help = run({"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("vandrelle-art macro NAME"), std::string::npos);
     const auto version = run({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "vandrelle-art " VANDRELLE_VERSION "\n");
