@@ -22,8 +22,6 @@ constexpr wchar_t kFormClassName[] = L"VandrelleForm1";
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;  // fixed size, no min/max
 constexpr DWORD kFormExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;                  // small caption, no task-bar button
 constexpr int kDroppedListRows = 12;
-// The layout table's style for each control is the one every window of that control is made
-// with, also a preview that replaces an earlier one.
 
 struct WindowShape {
     const wchar_t* class_name;
@@ -31,6 +29,8 @@ struct WindowShape {
     DWORD ex_style;
 };
 
+// The class and styles of each kind of control; the preview keeps its own for a pane that
+// replaces it.
 WindowShape shape_of(const ControlRow& row) {
     constexpr DWORD child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     switch (row.kind) {
@@ -59,14 +59,14 @@ bool register_form_class(HINSTANCE instance, WNDPROC procedure) {
                                                  GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0))});
 }
 
-// How many pixels a drop-down list adds to the height of its selection field, and its dropped
-// list to the height of its rows: the control's own borders at the window's DPI.
+// A drop-down list's window is as tall as its closed field.
 int closed_height(HWND list) {
     RECT place;
     GetWindowRect(list, &place);
     return place.bottom - place.top;
 }
 
+// What the borders of the dropped list add to the height of its rows, as the control draws them.
 int dropped_list_border(HWND list) {
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
@@ -261,12 +261,12 @@ LRESULT Form1::OnNotify(const NMHDR& header) {
 // to the spiral text box.
 void Form1::OnActivate(WORD state) {
     if (state == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        for (const ControlRow& row : kFormLayout) {
-            HWND window = control(row.control);
-            const bool inside = row.kind != ControlKind::Frame && window && IsChild(window, focus);
-            if (focus && (focus == window || inside)) focus_ = row.control;
-        }
+        if (HWND focus = GetFocus())
+            for (const ControlRow& row : kFormLayout) {
+                HWND window = control(row.control);
+                const bool inside = row.kind != ControlKind::Frame && window && IsChild(window, focus);
+                if (window && (focus == window || inside)) focus_ = row.control;
+            }
     } else if (HWND window = control(focus_)) {
         SetFocus(window);
     }
