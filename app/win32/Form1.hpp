@@ -7,7 +7,6 @@
 
 #include <array>
 #include <memory>
-#include <optional>
 
 #include "aol/add_to_profile.hpp"
 #include "app/win32/colour_dialog.hpp"
@@ -32,7 +31,11 @@ public:
     bool Create(HINSTANCE instance);
     void Show(int show_command);
     HWND hwnd() const { return hwnd_; }
-    HWND control(Control control) const;
+    // The preview's handle is the preview's own: it may replace its control (RichPreview::hwnd).
+    HWND control(Control control) const {
+        if (control == Control::RichTextBox) return RichTextBox.hwnd();
+        return controls_[static_cast<std::size_t>(control_index(control))];
+    }
 
     // The preview document.
     RichPreview RichTextBox;
@@ -43,8 +46,6 @@ public:
 
 private:
     static LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
-    static LRESULT CALLBACK colour_button_procedure(HWND button, UINT message, WPARAM wparam, LPARAM lparam,
-                                                    UINT_PTR subclass_id, DWORD_PTR form);
     LRESULT handle_message(UINT message, WPARAM wparam, LPARAM lparam);
 
     // Building the window from the layout table (Form1_window.cpp).
@@ -59,9 +60,6 @@ private:
     void OnNextDlgCtl(WPARAM which, bool is_handle);
     void OnDpiChanged(int dpi, const RECT& suggested);
     void OnDestroy();
-    void after_colour_button_message(HWND button, UINT message);
-    void show_check(Control button, CheckValue value);
-    void take_click(Control button);
 
     // Event handlers (Form1_events.cpp).
     void Form_Load();
@@ -81,12 +79,13 @@ private:
     HINSTANCE instance_ = nullptr;
     HWND hwnd_ = nullptr;
     HWND tooltip_ = nullptr;
-    HWND focus_ = nullptr;  // the control that had the focus when the window was last active
+    // The control that had the focus when the window was last active, by name: a handle could
+    // outlive a replaced preview.
+    Control focus_ = Control::textLine;
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
-    std::optional<FormFonts> fonts_;
-    std::array<HWND, kControlCount> controls_{};
-    std::array<CheckIcons, kControlCount> check_icons_{};
-    std::array<UINT, kControlCount> colour_button_presses_{};  // MK_ flags pressed on each
+    std::unique_ptr<FormFonts> fonts_;
+    std::array<HWND, kControlCount> controls_{};  // all but the preview, which keeps its own
+    GraphicalChecks checks_;
     // Add To Profile runs one at a time: a press during a run's waits is ignored.
     vandrelle::aol::AddToProfile profile_run_;
 };

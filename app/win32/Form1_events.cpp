@@ -56,27 +56,27 @@ void Form1::Form_Load() {
 
 // Only the checked value means bold; unchecked makes the selection plain.
 void Form1::chkBold_Click() {
-    RichTextBox.SetSelBold(check_value(control(Control::chkBold)) == CheckValue::Checked);
+    RichTextBox.SetSelBold(checks_.value(Control::chkBold) == CheckValue::Checked);
 }
 
 void Form1::chkItalics_Click() {
-    RichTextBox.SetSelItalic(check_value(control(Control::chkItalics)) == CheckValue::Checked);
+    RichTextBox.SetSelItalic(checks_.value(Control::chkItalics) == CheckValue::Checked);
 }
 
 void Form1::chkUline_Click() {
-    RichTextBox.SetSelUnderline(check_value(control(Control::chkUline)) == CheckValue::Checked);
+    RichTextBox.SetSelUnderline(checks_.value(Control::chkUline) == CheckValue::Checked);
 }
 
 // The dialog's current colour goes to the selection, whether the user confirmed or cancelled.
 void Form1::chkColor_MouseUp() {
-    show_check(Control::chkColor, CheckValue::Unchecked);
+    checks_.show(Control::chkColor, CheckValue::Unchecked);
     CommonDialog1->ShowColor(hwnd_);
     RichTextBox.SetSelColor(CommonDialog1->Color());
 }
 
 // As chkColor_MouseUp, for the background of the whole pane.
 void Form1::chkColor2_MouseUp() {
-    show_check(Control::chkColor2, CheckValue::Unchecked);
+    checks_.show(Control::chkColor2, CheckValue::Unchecked);
     CommonDialog1->ShowColor(hwnd_);
     RichTextBox.SetBackColor(CommonDialog1->Color());
 }
@@ -86,9 +86,9 @@ void Form1::cmdClear_Click() { RichTextBox.SetText(u""); }
 
 // Keeps the formatting buttons in step with the selection; shows, never applies.
 void Form1::RichTextBox_SelChange() {
-    show_check(Control::chkBold, value_for(RichTextBox.SelBold()));
-    show_check(Control::chkItalics, value_for(RichTextBox.SelItalic()));
-    show_check(Control::chkUline, value_for(RichTextBox.SelUnderline()));
+    checks_.show(Control::chkBold, value_for(RichTextBox.SelBold()));
+    checks_.show(Control::chkItalics, value_for(RichTextBox.SelItalic()));
+    checks_.show(Control::chkUline, value_for(RichTextBox.SelUnderline()));
 }
 
 // Appends the spiral block of the typed text, or refuses: the text is checked before the count,

@@ -13,6 +13,7 @@
 #include "app/win32/form_layout.hpp"
 #include "app/win32/frame_window.hpp"
 #include "app/win32/res/resource_ids.h"
+#include "app/win32/window_class.hpp"
 
 namespace vandrelle::app::win32 {
 
@@ -21,7 +22,6 @@ namespace {
 constexpr wchar_t kFormClassName[] = L"VandrelleForm1";
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;  // fixed size, no min/max
 constexpr DWORD kFormExStyle = WS_EX_TOOLWINDOW | WS_EX_CONTROLPARENT;                  // small caption, no task-bar button
-constexpr UINT_PTR kColourButtonSubclass = 1;
 constexpr int kDroppedListRows = 12;
 
 struct WindowShape {
@@ -30,6 +30,8 @@ struct WindowShape {
     DWORD ex_style;
 };
 
+// The class and styles of each kind of control; the preview keeps its own for a pane that
+// replaces it.
 WindowShape shape_of(const ControlRow& row) {
     constexpr DWORD child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     switch (row.kind) {
@@ -52,32 +54,28 @@ WindowShape shape_of(const ControlRow& row) {
 }
 
 bool register_form_class(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW window_class{};
-    if (GetClassInfoExW(instance, kFormClassName, &window_class)) return true;
-    window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = procedure;
-    window_class.hInstance = instance;
-    window_class.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_VANDRELLE));
-    window_class.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VANDRELLE), IMAGE_ICON,
-                                                         GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    window_class.lpszClassName = kFormClassName;
-    return RegisterClassExW(&window_class) != 0;
+    return register_window_class(
+        instance, {kFormClassName, procedure, LoadIconW(instance, MAKEINTRESOURCEW(IDI_VANDRELLE)),
+                   static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_VANDRELLE), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0))});
 }
 
-// MK_LBUTTON, MK_RBUTTON or MK_MBUTTON for a press or release of that mouse button, else 0.
-UINT mouse_button_of(UINT message) {
-    switch (message) {
-        case WM_LBUTTONDOWN: case WM_LBUTTONDBLCLK: case WM_LBUTTONUP: return MK_LBUTTON;
-        case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: case WM_RBUTTONUP: return MK_RBUTTON;
-        case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: case WM_MBUTTONUP: return MK_MBUTTON;
-        default: return 0;
-    }
+// A drop-down list's window is as tall as its closed field.
+int closed_height(HWND list) {
+    RECT place;
+    GetWindowRect(list, &place);
+    return place.bottom - place.top;
 }
 
-bool is_mouse_release(UINT message) {
-    return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP;
+// What the borders of the dropped list add to the height of its rows, as the control draws them.
+int dropped_list_border(HWND list) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetComboBoxInfo(list, &info) || !info.hwndList) return 2;
+    RECT outer, inner;
+    GetWindowRect(info.hwndList, &outer);
+    GetClientRect(info.hwndList, &inner);
+    return (outer.bottom - outer.top) - inner.bottom;
 }
 
 SIZE window_size_for_client(int dpi) {
@@ -91,7 +89,12 @@ SIZE window_size_for_client(int dpi) {
 Form1::Form1() : Form1(std::make_unique<StandardColourDialog>(), true) {}
 
 Form1::Form1(std::unique_ptr<ColourDialog> colour_dialog, bool quit_when_closed)
-    : CommonDialog1(std::move(colour_dialog)), quit_when_closed_(quit_when_closed) {}
+    : CommonDialog1(std::move(colour_dialog)),
+      quit_when_closed_(quit_when_closed),
+      checks_([this](Control button) {
+          if (button == Control::chkColor) chkColor_MouseUp();
+          if (button == Control::chkColor2) chkColor2_MouseUp();
+      }) {}
 
 Form1::~Form1() {
     if (hwnd_) DestroyWindow(hwnd_);
@@ -112,12 +115,6 @@ bool Form1::Create(HINSTANCE instance) {
 void Form1::Show(int show_command) {
     ShowWindow(hwnd_, show_command);
     UpdateWindow(hwnd_);
-}
-
-HWND Form1::control(Control control) const {
-    // The preview may have replaced its control since the window was made.
-    if (control == Control::RichTextBox && RichTextBox.hwnd()) return RichTextBox.hwnd();
-    return controls_[static_cast<std::size_t>(control_index(control))];
 }
 
 LRESULT CALLBACK Form1::window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -156,12 +153,12 @@ bool Form1::OnCreate() {
     dpi_ = window_dpi(hwnd_);
     const SIZE size = window_size_for_client(dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    fonts_.emplace(dpi_);
+    fonts_ = std::make_unique<FormFonts>(dpi_);
     if (!create_controls()) return false;
     place_controls();
     order_tabs();
     add_tooltips();
-    focus_ = control(Control::textLine);
+    focus_ = Control::textLine;
     return true;
 }
 
@@ -174,19 +171,15 @@ bool Form1::create_controls() {
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(row.control))),
                                       instance_, nullptr);
         if (!window) return false;
-        controls_[static_cast<std::size_t>(control_index(row.control))] = window;
         SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->font_for(row.font)), FALSE);
+        if (row.kind == ControlKind::RichText)
+            RichTextBox.Attach(window, shape.style, shape.ex_style);  // the preview keeps its own handle
+        else
+            controls_[static_cast<std::size_t>(control_index(row.control))] = window;
+        if (row.kind == ControlKind::GraphicalCheck) checks_.attach(row.control, window, dpi_);
     }
-    RichTextBox.Attach(control(Control::RichTextBox));
     // The text box takes any length of text.
     SendMessageW(control(Control::textLine), EM_SETLIMITTEXT, 0, 0);
-    for (const GraphicalCheckLook& look : kGraphicalChecks) {
-        check_icons_[static_cast<std::size_t>(control_index(look.control))] = CheckIcons(look.glyph, dpi_);
-        show_check(look.control, CheckValue::Unchecked);
-        if (!look.three_state)
-            SetWindowSubclass(control(look.control), &Form1::colour_button_procedure, kColourButtonSubclass,
-                              reinterpret_cast<DWORD_PTR>(this));
-    }
     return true;
 }
 
@@ -197,12 +190,18 @@ void Form1::place_controls() {
         if (!window) continue;
         int height = twips_to_pixels(row.height_twips, dpi_);
         const bool is_list = row.kind == ControlKind::DropDownList || row.kind == ControlKind::SortedDropDownList;
+        const int closed = height;
         if (is_list) {
             // A drop-down list's window height is its dropped height; the closed field gets
-            // the table's height through the height of its selection row.
+            // the table's height through the height of its selection row. The field's borders
+            // differ between systems and DPIs, so a first guess is corrected by what shows.
             const auto row_height = static_cast<int>(SendMessageW(window, CB_GETITEMHEIGHT, 0, 0));
-            SendMessageW(window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), std::max(height - 6, 1));
-            height += row_height * kDroppedListRows + 2;
+            const int selection_row = std::max(height - MulDiv(6, dpi_, USER_DEFAULT_SCREEN_DPI), 1);
+            SendMessageW(window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), selection_row);
+            const int shown = closed_height(window);
+            if (shown != closed)
+                SendMessageW(window, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), std::max(selection_row + closed - shown, 1));
+            height += row_height * kDroppedListRows + dropped_list_border(window);
         }
         SetWindowPos(window, nullptr, twips_to_pixels(row.left_twips, dpi_), twips_to_pixels(row.top_twips, dpi_),
                      twips_to_pixels(row.width_twips, dpi_), height, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -240,19 +239,12 @@ void Form1::add_tooltips() {
     }
 }
 
-void Form1::show_check(Control button, CheckValue value) {
-    show_check_value(control(button), value, check_icons_[static_cast<std::size_t>(control_index(button))]);
-}
-
-// The formatting buttons change value only here: a click checks them, or unchecks a checked one.
-void Form1::take_click(Control button) { show_check(button, value_after_click(check_value(control(button)))); }
-
 void Form1::OnCommand(int id, int code) {
     if (code != BN_CLICKED) return;
     switch (static_cast<Control>(id - kFirstControlId)) {
-        case Control::chkBold: take_click(Control::chkBold); chkBold_Click(); break;
-        case Control::chkItalics: take_click(Control::chkItalics); chkItalics_Click(); break;
-        case Control::chkUline: take_click(Control::chkUline); chkUline_Click(); break;
+        case Control::chkBold: checks_.take_click(Control::chkBold); chkBold_Click(); break;
+        case Control::chkItalics: checks_.take_click(Control::chkItalics); chkItalics_Click(); break;
+        case Control::chkUline: checks_.take_click(Control::chkUline); chkUline_Click(); break;
         case Control::cmdClear: cmdClear_Click(); break;
         case Control::Command1: Command1_Click(); break;
         case Control::Command2: Command2_Click(); break;
@@ -270,10 +262,14 @@ LRESULT Form1::OnNotify(const NMHDR& header) {
 // to the spiral text box.
 void Form1::OnActivate(WORD state) {
     if (state == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus && IsChild(hwnd_, focus)) focus_ = focus;
-    } else if (focus_) {
-        SetFocus(focus_);
+        if (HWND focus = GetFocus())
+            for (const ControlRow& row : kFormLayout) {
+                HWND window = control(row.control);
+                const bool inside = row.kind != ControlKind::Frame && window && IsChild(window, focus);
+                if (window && (focus == window || inside)) focus_ = row.control;
+            }
+    } else if (HWND window = control(focus_)) {
+        SetFocus(window);
     }
 }
 
@@ -283,57 +279,23 @@ void Form1::OnNextDlgCtl(WPARAM which, bool is_handle) {
     if (next) SetFocus(next);
 }
 
+// Fonts and icons for the new DPI, then the layout scaled to it. The preview's text keeps its
+// character formatting: its base format is in points, and a new font would replace all of it.
 void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
     dpi_ = dpi;
-    fonts_.emplace(dpi_);
+    // The controls take the new fonts before the old ones are deleted.
+    auto previous_fonts = std::exchange(fonts_, std::make_unique<FormFonts>(dpi_));
     for (const ControlRow& row : kFormLayout)
-        if (HWND window = control(row.control))
+        if (HWND window = control(row.control); window && row.kind != ControlKind::RichText)
             SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->font_for(row.font)), TRUE);
-    for (const GraphicalCheckLook& look : kGraphicalChecks) {
-        // The button shows the new icons before the old ones (held by `previous`) are freed.
-        CheckIcons previous(look.glyph, dpi_);
-        std::swap(previous, check_icons_[static_cast<std::size_t>(control_index(look.control))]);
-        show_check(look.control, check_value(control(look.control)));
-    }
+    checks_.set_dpi(dpi_);
     SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     place_controls();
 }
 
 void Form1::OnDestroy() {
-    for (const GraphicalCheckLook& look : kGraphicalChecks)
-        if (!look.three_state)
-            RemoveWindowSubclass(control(look.control), &Form1::colour_button_procedure, kColourButtonSubclass);
     if (quit_when_closed_) PostQuitMessage(0);
-}
-
-LRESULT CALLBACK Form1::colour_button_procedure(HWND button, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
-                                                DWORD_PTR form) {
-    // The button's own handling first: a left release toggles it and frees the pointer.
-    const LRESULT result = DefSubclassProc(button, message, wparam, lparam);
-    reinterpret_cast<Form1*>(form)->after_colour_button_message(button, message);
-    return result;
-}
-
-// The colour buttons answer a mouse button released after it was pressed on them, whichever
-// button it was. The keyboard only toggles their look.
-void Form1::after_colour_button_message(HWND button, UINT message) {
-    const UINT mouse_button = mouse_button_of(message);
-    if (!mouse_button) return;
-    const auto which = static_cast<Control>(GetDlgCtrlID(button) - kFirstControlId);
-    UINT& pressed = colour_button_presses_[static_cast<std::size_t>(control_index(which))];
-    // The button captures only the left mouse button by itself; the others are followed here
-    // so that their release reaches the button wherever the pointer is.
-    if (!is_mouse_release(message)) {
-        pressed |= mouse_button;
-        if (mouse_button != MK_LBUTTON) SetCapture(button);
-        return;
-    }
-    if (mouse_button != MK_LBUTTON && GetCapture() == button) ReleaseCapture();
-    if (!(pressed & mouse_button)) return;
-    pressed &= ~mouse_button;
-    if (which == Control::chkColor) chkColor_MouseUp();
-    if (which == Control::chkColor2) chkColor2_MouseUp();
 }
 
 }  // namespace vandrelle::app::win32

@@ -1,5 +1,7 @@
 #include "app/win32/frame_window.hpp"
 
+#include "app/win32/window_class.hpp"
+
 namespace vandrelle::app::win32 {
 namespace {
 
@@ -36,15 +38,7 @@ LRESULT CALLBACK frame_procedure(HWND frame, UINT message, WPARAM wparam, LPARAM
 }  // namespace
 
 bool register_frame_class(HINSTANCE instance) {
-    WNDCLASSEXW window_class{};
-    if (GetClassInfoExW(instance, kFrameClassName, &window_class)) return true;
-    window_class.cbSize = sizeof window_class;
-    window_class.lpfnWndProc = frame_procedure;
-    window_class.hInstance = instance;
-    window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    window_class.lpszClassName = kFrameClassName;
-    return RegisterClassExW(&window_class) != 0;
+    return register_window_class(instance, {kFrameClassName, frame_procedure});
 }
 
 }  // namespace vandrelle::app::win32

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 
 #include "app/win32/check_glyphs.hpp"
 #include "app/win32/control_ids.hpp"
@@ -53,8 +54,44 @@ private:
     HICON mixed_ = nullptr;
 };
 
-CheckValue check_value(HWND button);
-// Shows `value` on the button without a click: no Click event follows.
-void show_check_value(HWND button, CheckValue value, const CheckIcons& icons);
+// The five buttons of one window: their icons at the window's DPI, the look of each value, and
+// the mouse tracking of the two colour buttons, which answer a mouse button released after it
+// was pressed on them (any button; the keyboard only toggles their look).
+class GraphicalChecks {
+public:
+    // `mouse_up` hears which colour button had a mouse button released on it.
+    explicit GraphicalChecks(std::function<void(Control)> mouse_up);
+    ~GraphicalChecks();
+    GraphicalChecks(const GraphicalChecks&) = delete;
+    GraphicalChecks& operator=(const GraphicalChecks&) = delete;
+
+    // Takes over a freshly made button of kGraphicalChecks: its icons, unchecked, and for a
+    // colour button the mouse tracking.
+    void attach(Control button, HWND window, int dpi);
+    // New icons for every button, shown before the old ones are freed.
+    void set_dpi(int dpi);
+
+    CheckValue value(Control button) const;
+    // Shows `value` on the button without a click: no Click event follows.
+    void show(Control button, CheckValue value);
+    // A click changes the value of a formatting button only through here.
+    void take_click(Control button);
+
+private:
+    struct Button {
+        HWND window = nullptr;
+        CheckIcons icons;
+        UINT pressed = 0;            // MK_ flags of the mouse buttons pressed on it and not yet released
+        bool left_releasing = false;  // the button is giving up its own capture at a left release
+    };
+    static LRESULT CALLBACK colour_button_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                                    UINT_PTR subclass_id, DWORD_PTR checks);
+    LRESULT colour_button_message(Button& button, UINT message, WPARAM wparam, LPARAM lparam);
+    Button& button_of(Control control);
+    const Button& button_of(Control control) const;
+
+    std::function<void(Control)> mouse_up_;
+    std::array<Button, kGraphicalChecks.size()> buttons_{};
+};
 
 }  // namespace vandrelle::app::win32

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "app/win32/form_fonts.hpp"
+#include "app/win32/preview_line_breaks.hpp"
 
 namespace vandrelle::app::win32 {
 namespace {
@@ -16,6 +17,24 @@ constexpr UINT kUnicodeCodePage = 1200;
 constexpr LPARAM kNoTextLimit = 0x7FFFFFFE;
 // Above this many characters, replacing the text takes a fresh control (see SetText).
 constexpr std::size_t kLargeText = 4096;
+
+// Every character effect, all of them off in the base format, which has the automatic colours.
+constexpr DWORD kEffectsMask = CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_PROTECTED | CFM_LINK |
+                               CFM_SUBSCRIPT | CFM_SUPERSCRIPT | CFM_HIDDEN | CFM_SMALLCAPS | CFM_ALLCAPS |
+                               CFM_DISABLED | CFM_OUTLINE | CFM_SHADOW | CFM_EMBOSS | CFM_IMPRINT | CFM_REVISED;
+constexpr DWORD kBaseEffects = CFE_AUTOCOLOR | CFE_AUTOBACKCOLOR;
+constexpr DWORD kBaseFormatMask = kEffectsMask | CFM_FACE | CFM_SIZE | CFM_COLOR | CFM_BACKCOLOR | CFM_CHARSET |
+                                  CFM_OFFSET;
+// Left aligned, no indents, no spacing around or between lines, no tab stops, no numbering.
+constexpr DWORD kBaseParagraphMask = PFM_ALIGNMENT | PFM_STARTINDENT | PFM_RIGHTINDENT | PFM_OFFSET |
+                                     PFM_SPACEBEFORE | PFM_SPACEAFTER | PFM_LINESPACING | PFM_TABSTOPS |
+                                     PFM_NUMBERING;
+
+PARAFORMAT2 empty_paragraph_format() {
+    PARAFORMAT2 format{};
+    format.cbSize = sizeof format;
+    return format;
+}
 
 CHARFORMAT2W empty_format() {
     CHARFORMAT2W format{};
@@ -103,8 +122,10 @@ const wchar_t* RichPreview::window_class() {
     return name;
 }
 
-void RichPreview::Attach(HWND control) {
+void RichPreview::Attach(HWND control, DWORD style, DWORD ex_style) {
     control_ = control;
+    style_ = style;
+    ex_style_ = ex_style;
     back_colour_ = GetSysColor(COLOR_WINDOW);
     configure();
 }
@@ -115,11 +136,14 @@ void RichPreview::configure() {
     SendMessageW(control_, EM_SETTARGETDEVICE, 0, 1);
     apply_base_format(SCF_DEFAULT);
     apply_base_format(SCF_ALL);
+    apply_base_paragraphs();
     SendMessageW(control_, EM_SETEVENTMASK, 0, ENM_SELCHANGE);
+    keep_line_breaks_hard(control_);
 }
 
-// An empty twin of the control in its place: same class, styles, identifier, place among its
-// siblings, font, background and settings, and the focus if it had it.
+// An empty twin of the control in its place: same class, identifier, place among its siblings,
+// font, background and settings, and the focus if it had it; made with the styles the first
+// control was made with, not its live ones, so it can still show both scroll bars.
 bool RichPreview::replace_with_empty_control() {
     HWND old = control_;
     HWND parent = GetParent(old);
@@ -129,8 +153,7 @@ bool RichPreview::replace_with_empty_control() {
     GetWindowRect(old, &place);
     MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&place), 2);
     HWND fresh = CreateWindowExW(
-        static_cast<DWORD>(GetWindowLongW(old, GWL_EXSTYLE)), class_name, L"",
-        static_cast<DWORD>(GetWindowLongW(old, GWL_STYLE)), place.left, place.top, place.right - place.left,
+        ex_style_, class_name, L"", style_, place.left, place.top, place.right - place.left,
         place.bottom - place.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(GetDlgCtrlID(old))),
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(old, GWLP_HINSTANCE)), nullptr);
     if (!fresh) return false;
@@ -148,13 +171,26 @@ bool RichPreview::replace_with_empty_control() {
 
 void RichPreview::apply_base_format(WPARAM scope) {
     CHARFORMAT2W format = empty_format();
-    format.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_COLOR |
-                    CFM_CHARSET | CFM_BACKCOLOR;
-    format.dwEffects = CFE_AUTOCOLOR | CFE_AUTOBACKCOLOR;
+    format.dwMask = kBaseFormatMask;
+    format.dwEffects = kBaseEffects;
     format.yHeight = kPreviewFontTwips;
     format.bCharSet = DEFAULT_CHARSET;
     std::copy_n(kPreviewFace, std::size(kPreviewFace), format.szFaceName);
     SendMessageW(control_, EM_SETCHARFORMAT, scope, reinterpret_cast<LPARAM>(&format));
+}
+
+// EM_SETPARAFORMAT acts on the paragraphs of the selection: all of them, then the selection
+// as it was, unseen by the form.
+void RichPreview::apply_base_paragraphs() {
+    const LRESULT events = SendMessageW(control_, EM_SETEVENTMASK, 0, 0);
+    const CHARRANGE kept = control_selection(control_);
+    select_in_control(control_, 0, -1);
+    PARAFORMAT2 format = empty_paragraph_format();
+    format.dwMask = kBaseParagraphMask;
+    format.wAlignment = PFA_LEFT;
+    SendMessageW(control_, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&format));
+    select_in_control(control_, kept.cpMin, kept.cpMax);
+    SendMessageW(control_, EM_SETEVENTMASK, 0, events);
 }
 
 std::size_t RichPreview::TextLength() const { return text_length(control_, GTL_USECRLF); }
@@ -196,7 +232,10 @@ void RichPreview::finish_write() {
     // Formatting the whole text makes the control lay out every line again, which would make
     // a long run of appends to a large preview slow; it is needed only when some text is not
     // in the base format already.
-    if (!whole_text_in_base_format()) apply_base_format(SCF_ALL);
+    if (!whole_text_in_base_format()) {
+        apply_base_format(SCF_ALL);
+        apply_base_paragraphs();
+    }
     const auto end = static_cast<long>(text_length(control_, GTL_DEFAULT));
     select_in_control(control_, end, end);
     SendMessageW(control_, EM_SCROLLCARET, 0, 0);
@@ -210,15 +249,23 @@ bool RichPreview::whole_text_in_base_format() const {
     select_in_control(control_, 0, -1);
     CHARFORMAT2W format = empty_format();
     SendMessageW(control_, EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    PARAFORMAT2 paragraphs = empty_paragraph_format();
+    SendMessageW(control_, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraphs));
     select_in_control(control_, kept.cpMin, kept.cpMax);
     SendMessageW(control_, EM_SETEVENTMASK, 0, events);
 
-    constexpr DWORD uniform = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_UNDERLINE | CFM_STRIKEOUT | CFM_COLOR |
-                              CFM_BACKCOLOR;
-    constexpr DWORD base_effects = CFE_AUTOCOLOR | CFE_AUTOBACKCOLOR;
-    constexpr DWORD looks = CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE | CFE_STRIKEOUT | base_effects;
-    return (format.dwMask & uniform) == uniform && (format.dwEffects & looks) == base_effects &&
-           format.yHeight == kPreviewFontTwips && std::wstring_view(format.szFaceName) == kPreviewFace;
+    // A mask bit the control clears means the text is mixed in that respect.
+    const bool characters = (format.dwMask & kBaseFormatMask) == kBaseFormatMask &&
+                            (format.dwEffects & (kEffectsMask | kBaseEffects)) == kBaseEffects &&
+                            format.yHeight == kPreviewFontTwips && format.yOffset == 0 &&
+                            format.bCharSet == DEFAULT_CHARSET && std::wstring_view(format.szFaceName) == kPreviewFace;
+    const bool paragraph_base = (paragraphs.dwMask & kBaseParagraphMask) == kBaseParagraphMask &&
+                                paragraphs.wAlignment == PFA_LEFT && paragraphs.dxStartIndent == 0 &&
+                                paragraphs.dxRightIndent == 0 && paragraphs.dxOffset == 0 &&
+                                paragraphs.dySpaceBefore == 0 && paragraphs.dySpaceAfter == 0 &&
+                                paragraphs.bLineSpacingRule == 0 && paragraphs.cTabCount == 0 &&
+                                paragraphs.wNumbering == 0;
+    return characters && paragraph_base;
 }
 
 void RichPreview::raise_sel_change() {

@@ -19,9 +19,11 @@ public:
     // The window class of the rich-text control, loading its library on first use.
     static const wchar_t* window_class();
 
-    // Takes over a freshly created control: no text limit, the base format, SelChange events.
-    void Attach(HWND control);
-    // The control; writing a large text may replace it by a new one with the same identifier.
+    // Takes over a freshly created control made with `style` and `ex_style`: no text limit, the
+    // base format, SelChange events. From here on the preview owns the handle.
+    void Attach(HWND control, DWORD style, DWORD ex_style);
+    // The control; writing a large text may replace it by a new one with the same identifier
+    // and the styles it was first made with.
     HWND hwnd() const { return control_; }
 
     std::u16string Text() const override;
@@ -55,12 +57,17 @@ private:
     void set_selection_effect(DWORD mask, DWORD effect, bool on);
     std::u16string control_text() const;  // paragraph breaks as the control counts them
     void apply_base_format(WPARAM scope);
+    void apply_base_paragraphs();
     void stream_in(std::u16string_view text, WPARAM scope);
     void finish_write();
     bool whole_text_in_base_format() const;
     void raise_sel_change();
 
     HWND control_ = nullptr;
+    // The styles the control was made with: the control itself drops WS_HSCROLL and WS_VSCROLL
+    // from its live style while a scroll bar is hidden.
+    DWORD style_ = 0;
+    DWORD ex_style_ = 0;
     COLORREF back_colour_ = 0;
 };
 

@@ -75,11 +75,11 @@ Figures measure(RichPreview& preview, const std::u16string& start_text) {
 int wmain() {
     HWND host = CreateWindowExW(0, L"STATIC", L"bench", WS_OVERLAPPEDWINDOW, 0, 0, 500, 300, nullptr, nullptr,
                                 GetModuleHandleW(nullptr), nullptr);
-    HWND control = CreateWindowExW(0, RichPreview::window_class(), L"",
-                                   WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL, 0, 0, 480, 260,
-                                   host, nullptr, GetModuleHandleW(nullptr), nullptr);
+    constexpr DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL;
+    HWND control = CreateWindowExW(0, RichPreview::window_class(), L"", style, 0, 0, 480, 260, host, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
     RichPreview preview;
-    preview.Attach(control);
+    preview.Attach(control, style, 0);
 
     std::printf("Appending all %zu pictures, one press each, in the real preview:\n", every_art_body().size());
     const struct {

@@ -65,6 +65,16 @@ protected:
         preview().SetSelStart(start);
         preview().SetSelLength(length);
     }
+    // As Windows tells a per-monitor aware window that moved to a monitor of `dpi`: the
+    // suggested window rectangle is the current one scaled.
+    void change_dpi(int dpi) {
+        RECT place;
+        GetWindowRect(form_->hwnd(), &place);
+        const int from = static_cast<int>(GetDpiForWindow(form_->hwnd()));
+        RECT suggested{place.left, place.top, place.left + MulDiv(place.right - place.left, dpi, from),
+                       place.top + MulDiv(place.bottom - place.top, dpi, from)};
+        SendMessageW(form_->hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    }
     int check_value(vandrelle::app::win32::Control button) const {
         return static_cast<int>(SendMessageW(control(button), BM_GETCHECK, 0, 0));
     }

@@ -70,42 +70,31 @@ TEST_F(FormTest, WindowIsAFixedToolWindowWithTheLayoutsClientArea) {
     EXPECT_EQ(client.bottom, 403);
 }
 
-// Each control's place in its container, in pixels at 96 DPI (twips / 15).
-TEST_F(FormTest, ControlsSitInTheirContainersWhereTheLayoutPutsThem) {
-    if (GetDpiForWindow(form_->hwnd()) != 96) GTEST_SKIP() << "pixel positions below are for 96 DPI";
-    struct Placement {
-        Control control;
-        Control container;  // Control::Count: the window's client area
-        RECT expected;      // left, top, right, bottom
-    };
-    const Placement placements[] = {
-        {Control::Frame4, Control::Count, {0, 0, 489, 305}},
-        {Control::RichTextBox, Control::Frame4, {8, 16, 481, 273}},
-        {Control::chkColor2, Control::Frame4, {200, 272, 233, 297}},
-        {Control::chkColor, Control::Frame4, {168, 272, 201, 297}},
-        {Control::chkUline, Control::Frame4, {136, 272, 169, 297}},
-        {Control::chkItalics, Control::Frame4, {104, 272, 137, 297}},
-        {Control::chkBold, Control::Frame4, {72, 272, 105, 297}},
-        {Control::cmdClear, Control::Frame4, {8, 272, 57, 297}},
-        {Control::Command3, Control::Frame4, {248, 272, 481, 297}},
-        {Control::Frame2, Control::Count, {0, 352, 489, 401}},
-        {Control::Command2, Control::Frame2, {328, 16, 481, 41}},
-        {Control::cmboMacros, Control::Frame2, {8, 16, 297, 38}},
-        {Control::Frame1, Control::Count, {0, 304, 489, 353}},
-        {Control::cmboTimes, Control::Frame1, {232, 16, 297, 38}},
-        {Control::Command1, Control::Frame1, {328, 16, 481, 41}},
-        {Control::textLine, Control::Frame1, {8, 16, 225, 37}},
-    };
-    for (const Placement& p : placements) {
-        SCOPED_TRACE(vandrelle::app::win32::control_id(p.control));
-        HWND window = control(p.control);
-        ASSERT_NE(window, nullptr);
-        EXPECT_EQ(GetParent(window), p.container == Control::Count ? form_->hwnd() : control(p.container));
-        const RECT actual = rect_in_parent(window);
-        EXPECT_EQ(actual.left, p.expected.left);
-        EXPECT_EQ(actual.top, p.expected.top);
-        EXPECT_EQ(actual.right, p.expected.right);
-        EXPECT_EQ(actual.bottom, p.expected.bottom);
+// At 96 DPI as made, and at 144 after a DPI change: every control lies in its container at
+// the layout table's twips, scaled to the window's DPI, and inside the container's client area.
+// A drop-down list's rectangle is its closed field.
+TEST_F(FormTest, ControlsSitInTheirContainersAtTheTablesPlaceScaledToTheDpi) {
+    using vandrelle::app::win32::kFormLayout;
+    using vandrelle::app::win32::kWindowClientArea;
+    ASSERT_EQ(GetDpiForWindow(form_->hwnd()), 96u) << "the test run's display is at 96 DPI";
+    for (const int dpi : {96, 144}) {
+        SCOPED_TRACE(dpi);
+        if (dpi != 96) change_dpi(dpi);
+        for (const auto& row : kFormLayout) {
+            HWND window = control(row.control);
+            if (!window) continue;  // the colour dialog has no window on the form
+            SCOPED_TRACE(vandrelle::app::win32::control_id(row.control));
+            HWND container = row.container == kWindowClientArea ? form_->hwnd() : control(row.container);
+            EXPECT_EQ(GetParent(window), container);
+            const RECT actual = rect_in_parent(window);
+            EXPECT_EQ(actual.left, MulDiv(row.left_twips, dpi, 1440));
+            EXPECT_EQ(actual.top, MulDiv(row.top_twips, dpi, 1440));
+            EXPECT_EQ(actual.right - actual.left, MulDiv(row.width_twips, dpi, 1440));
+            EXPECT_EQ(actual.bottom - actual.top, MulDiv(row.height_twips, dpi, 1440));
+            RECT inside;
+            GetClientRect(container, &inside);
+            EXPECT_TRUE(actual.right <= inside.right && actual.bottom <= inside.bottom) << "outside its container";
+        }
     }
 }
 

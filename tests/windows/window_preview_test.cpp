@@ -1,8 +1,12 @@
 // The preview document inside the real window: text kept exactly, selections counted in CR LF
 // text, the formatting buttons and their indicators, the colour buttons and their dialog,
 // and what appending and Clear leave behind.
+#include <windows.h>
+
+#include <commctrl.h>
 #include <richedit.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +30,36 @@ COLORREF pane_background(HWND rich_text) {
     const auto colour = static_cast<COLORREF>(SendMessageW(rich_text, EM_SETBKGNDCOLOR, 0, RGB(1, 2, 3)));
     SendMessageW(rich_text, EM_SETBKGNDCOLOR, 0, colour);
     return colour;
+}
+
+PARAFORMAT2 paragraph_format(HWND rich_text) {
+    PARAFORMAT2 format{};
+    format.cbSize = sizeof format;
+    SendMessageW(rich_text, EM_GETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&format));
+    return format;
+}
+
+bool put_on_clipboard(const std::wstring& text) {
+    // Wine's clipboard manager may hold the clipboard for a moment.
+    if (!window_test::wait_until([] { return OpenClipboard(nullptr) != FALSE; }, std::chrono::seconds(2))) return false;
+    EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    CopyMemory(GlobalLock(memory), text.c_str(), bytes);
+    GlobalUnlock(memory);
+    const bool put = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    CloseClipboard();
+    return put;
+}
+
+// Counts the WM_SETFONT messages that arrive while the control's current font is already
+// deleted: a font must be replaced before it is freed.
+LRESULT CALLBACK count_stale_fonts(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR stale) {
+    if (message == WM_SETFONT) {
+        const auto held = reinterpret_cast<HGDIOBJ>(DefSubclassProc(window, WM_GETFONT, 0, 0));
+        if (held && GetObjectType(held) != OBJ_FONT) ++*reinterpret_cast<int*>(stale);
+    }
+    return DefSubclassProc(window, message, wparam, lparam);
 }
 
 }  // namespace
@@ -162,6 +196,10 @@ TEST_F(FormTest, CancelBeforeAnyColourWasChosenColoursBlack) {
 // The dialog opens on a mouse button released after it was pressed on the button, whichever
 // mouse button; the keyboard only toggles the button's look.
 TEST_F(FormTest, ColourDialogOpensOnMouseReleaseOnly) {
+    // Two steps that are not messages to the button: another window takes the mouse, and a
+    // check that the button still holds it.
+    constexpr UINT kCaptureTaken = WM_APP + 1;
+    constexpr UINT kStillCaptured = WM_APP + 2;
     struct Case {
         const char* name;
         std::vector<UINT> messages;
@@ -173,6 +211,10 @@ TEST_F(FormTest, ColourDialogOpensOnMouseReleaseOnly) {
         {"middle press and release", {WM_MBUTTONDOWN, WM_MBUTTONUP}, 1},
         {"right release without a press on it", {WM_RBUTTONUP}, 0},
         {"space bar", {WM_KEYDOWN, WM_KEYUP}, 0},
+        {"left press, capture lost, stray release", {WM_LBUTTONDOWN, kCaptureTaken, WM_LBUTTONUP}, 0},
+        {"right press, capture lost, stray release", {WM_RBUTTONDOWN, kCaptureTaken, WM_RBUTTONUP}, 0},
+        {"right released while the left is held",
+         {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_RBUTTONUP, kStillCaptured, WM_LBUTTONUP}, 2},
     };
     for (Control button : {Control::chkColor, Control::chkColor2}) {
         for (const Case& c : cases) {
@@ -181,6 +223,15 @@ TEST_F(FormTest, ColourDialogOpensOnMouseReleaseOnly) {
             SetFocus(control(button));
             const int before = check_value(button);
             for (UINT message : c.messages) {
+                if (message == kCaptureTaken) {
+                    SetCapture(form_->hwnd());
+                    ReleaseCapture();
+                    continue;
+                }
+                if (message == kStillCaptured) {
+                    EXPECT_EQ(GetCapture(), control(button));
+                    continue;
+                }
                 const WPARAM key = message == WM_KEYDOWN || message == WM_KEYUP ? VK_SPACE : 0;
                 SendMessageW(control(button), message, key, MAKELPARAM(5, 5));
             }
@@ -264,4 +315,153 @@ TEST_F(FormTest, ReplacingALargeTextKeepsThePaneAsItWas) {
     EXPECT_EQ(check_value(Control::chkBold), BST_INDETERMINATE) << "selection changes still reach the form";
     preview().Append(u"more\r\n");
     EXPECT_TRUE(preview().Text() == u"plain bold\r\nmore\r\n");
+}
+
+// Clearing a large preview swaps in a fresh control. It must be made as the layout makes the
+// preview (the old control's live style has lost WS_HSCROLL while no bar showed), and the focus
+// the window saved must find the new control.
+TEST_F(FormTest, TheControlThatReplacesALargePreviewScrollsSidewaysAndTakesTheSavedFocus) {
+    show();
+    std::u16string short_lines;
+    for (int line = 0; line < 3000; ++line) short_lines += u"short\r\n";
+    preview().SetText(short_lines);
+    SetFocus(control(Control::RichTextBox));
+    SendMessageW(form_->hwnd(), WM_ACTIVATE, WA_INACTIVE, 0);  // the window saves the focus
+    click(Control::cmdClear);
+    ASSERT_TRUE(preview().Text().empty());
+    SetFocus(control(Control::textLine));
+    SendMessageW(form_->hwnd(), WM_ACTIVATE, WA_ACTIVE, 0);  // and gives it back
+    EXPECT_EQ(GetFocus(), control(Control::RichTextBox));
+
+    preview().Append(std::u16string(3000, u'w') + u"\r\n");
+    window_test::pump_messages();
+    EXPECT_TRUE(GetWindowLongW(control(Control::RichTextBox), GWL_STYLE) & WS_HSCROLL)
+        << "a line wider than the pane shows a horizontal scroll bar";
+}
+
+// A DPI change gives the controls fonts for the new DPI, each set before the one it replaces is
+// deleted, and leaves the preview's character formatting alone: its base format is in points.
+TEST_F(FormTest, DpiChangeKeepsThePreviewsFormattingAndReplacesFontsSafely) {
+    colours_.answers = {RGB(200, 0, 0)};
+    preview().SetText(u"plain bold\r\n");
+    select(6, 4);
+    for (Control button : {Control::chkBold, Control::chkItalics, Control::chkUline, Control::chkColor}) click(button);
+    int stale_fonts = 0;
+    const Control watched[] = {Control::textLine, Control::cmboTimes, Control::Command1, Control::cmdClear};
+    for (Control c : watched)
+        SetWindowSubclass(control(c), count_stale_fonts, 1, reinterpret_cast<DWORD_PTR>(&stale_fonts));
+    change_dpi(144);
+    for (Control c : watched) RemoveWindowSubclass(control(c), count_stale_fonts, 1);
+    EXPECT_EQ(stale_fonts, 0);
+
+    select(6, 4);
+    const CHARFORMAT2W bold = selection_format(control(Control::RichTextBox));
+    constexpr DWORD looks = CFE_BOLD | CFE_ITALIC | CFE_UNDERLINE;
+    EXPECT_EQ(bold.dwMask & looks, looks);
+    EXPECT_EQ(bold.dwEffects & looks, looks);
+    EXPECT_EQ(bold.crTextColor, RGB(200, 0, 0));
+    EXPECT_FALSE(bold.dwEffects & CFE_AUTOCOLOR);
+    select(0, static_cast<long>(preview().TextLength()));
+    const CHARFORMAT2W all = selection_format(control(Control::RichTextBox));
+    EXPECT_TRUE(all.dwMask & CFM_SIZE);
+    EXPECT_EQ(all.yHeight, 165) << "8.25 pt";
+}
+
+// Formatting that only a paste can bring (superscript, an offset, hidden, protected or link
+// text, another character set, a centred and indented paragraph with tab stops) is gone after
+// an append and after Clear, like bold and colour.
+TEST_F(FormTest, AppendAndClearRestoreEveryEffectAndTheParagraphFormat) {
+    HWND pane = control(Control::RichTextBox);
+    const auto paste_odd_formatting = [&] {
+        preview().SetText(u"odd\r\n");
+        select(0, 3);
+        CHARFORMAT2W format{};
+        format.cbSize = sizeof format;
+        format.dwMask = CFM_SUPERSCRIPT | CFM_OFFSET | CFM_HIDDEN | CFM_PROTECTED | CFM_LINK | CFM_CHARSET;
+        format.dwEffects = CFE_SUPERSCRIPT | CFE_HIDDEN | CFE_PROTECTED | CFE_LINK;
+        format.yOffset = 40;
+        format.bCharSet = SYMBOL_CHARSET;
+        SendMessageW(pane, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+        PARAFORMAT2 paragraph{};
+        paragraph.cbSize = sizeof paragraph;
+        paragraph.dwMask = PFM_ALIGNMENT | PFM_STARTINDENT | PFM_SPACEBEFORE | PFM_TABSTOPS;
+        paragraph.wAlignment = PFA_CENTER;
+        paragraph.dxStartIndent = 720;
+        paragraph.dySpaceBefore = 240;
+        paragraph.cTabCount = 1;
+        paragraph.rgxTabs[0] = 1440;
+        SendMessageW(pane, EM_SETPARAFORMAT, 0, reinterpret_cast<LPARAM>(&paragraph));
+    };
+    struct Case {
+        const char* name;
+        std::function<void()> act;
+    };
+    const Case cases[] = {
+        {"append", [&] { preview().Append(u"art\r\n"); }},
+        {"clear", [&] { click(Control::cmdClear); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        paste_odd_formatting();
+        c.act();
+        select(0, static_cast<long>(preview().TextLength()));
+        const CHARFORMAT2W format = selection_format(pane);
+        constexpr DWORD effects = CFM_SUPERSCRIPT | CFM_HIDDEN | CFM_PROTECTED | CFM_LINK;
+        EXPECT_EQ(format.dwMask & (effects | CFM_OFFSET | CFM_CHARSET), effects | CFM_OFFSET | CFM_CHARSET) << "uniform";
+        EXPECT_EQ(format.dwEffects & effects, 0u);
+        EXPECT_EQ(format.yOffset, 0);
+        EXPECT_NE(format.bCharSet, SYMBOL_CHARSET);
+        const PARAFORMAT2 paragraph = paragraph_format(pane);
+        EXPECT_EQ(paragraph.wAlignment, PFA_LEFT);
+        EXPECT_EQ(paragraph.dxStartIndent, 0);
+        EXPECT_EQ(paragraph.dySpaceBefore, 0);
+        EXPECT_EQ(paragraph.cTabCount, 0);
+    }
+}
+
+// Every line break the user makes in the preview reads back as CR LF: Shift+Enter, and soft
+// breaks (U+000B) that come in with pasted text.
+TEST_F(FormTest, LineBreaksTheUserMakesReadBackAsCrLf) {
+    const auto type_shift_enter = [&] {
+        HWND pane = control(Control::RichTextBox);
+        BYTE keys[256];
+        GetKeyboardState(keys);
+        keys[VK_SHIFT] = 0x80;
+        SetKeyboardState(keys);
+        SendMessageW(pane, WM_KEYDOWN, VK_RETURN, 1);
+        SendMessageW(pane, WM_CHAR, L'\r', 1);
+        SendMessageW(pane, WM_KEYUP, VK_RETURN, 1);
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
+    };
+    const auto paste = [&](const wchar_t* text) {
+        return [this, text] {
+            ASSERT_TRUE(put_on_clipboard(text));
+            SendMessageW(control(Control::RichTextBox), WM_PASTE, 0, 0);
+        };
+    };
+    const auto replace = [&](const wchar_t* text) {
+        return [this, text] {
+            SendMessageW(control(Control::RichTextBox), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+        };
+    };
+    struct Case {
+        const char* name;
+        std::function<void()> enter;  // at the caret, between "a" and "b"
+    };
+    const Case cases[] = {
+        {"Shift+Enter", type_shift_enter},
+        {"pasted soft break", paste(L"\v")},
+        {"replaced selection with a soft break", replace(L"\v")},
+    };
+    show();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        preview().SetText(u"ab");
+        SetFocus(control(Control::RichTextBox));
+        select(1, 0);
+        c.enter();
+        EXPECT_TRUE(preview().Text() == u"a\r\nb");
+        EXPECT_EQ(preview().SelStart(), 3) << "the caret after the break, CR LF counted as two";
+    }
 }

@@ -2,16 +2,29 @@
 # Starts Vandrelle.exe under Wine on the test run's display, waits until its window is mapped,
 # optionally fills its preview with a staging program, photographs the screen into the given
 # PNG and closes the program again.
-# Usage: window_screenshot.sh <Vandrelle.exe> <screenshot.png> [<stage.exe> [stage arguments...]]
+# With --dpi, the Wine prefix's screen DPI is set for this run and put back to 96 at the end.
+# Usage: window_screenshot.sh [--dpi N] <Vandrelle.exe> <screenshot.png> [<stage.exe> [stage arguments...]]
 set -euo pipefail
+dpi=96
+if [ "${1:-}" = --dpi ]; then dpi=$2; shift 2; fi
 program=$1
 output=$2
 shift 2
 : "${DISPLAY:?a display is needed (scripts/test starts Xvfb)}"
 
+set_screen_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+program_pid=""
+finish() {
+  if [ -n "$program_pid" ]; then kill "$program_pid" 2>/dev/null || true; wait "$program_pid" 2>/dev/null || true; fi
+  if [ "$dpi" != 96 ]; then set_screen_dpi 96; fi
+}
+trap finish EXIT
+if [ "$dpi" != 96 ]; then set_screen_dpi "$dpi"; fi
+
 wine "$program" &
 program_pid=$!
-trap 'kill "$program_pid" 2>/dev/null || true; wait "$program_pid" 2>/dev/null || true' EXIT
 
 # Up to 30 s for the window, checked five times a second.
 for _ in $(seq 150); do

@@ -33,6 +33,16 @@ vandrelle_executable(screenshot_stage WIDE_ENTRY
 add_test(NAME window_screenshot
   COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/window_screenshot.sh $<TARGET_FILE:Vandrelle> ${CMAKE_BINARY_DIR}/screenshot.png
           $<TARGET_FILE:screenshot_stage> --spiral abc 3 Budweiser)
+# The same road on a screen of 144 DPI (150 %), beside the one at 96. The prefix's DPI is set
+# for this run only, so no other test may run meanwhile.
+add_test(NAME window_screenshot_144
+  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/window_screenshot.sh --dpi 144 $<TARGET_FILE:Vandrelle>
+          ${CMAKE_BINARY_DIR}/screenshot-144.png $<TARGET_FILE:screenshot_stage> --spiral abc 3 Budweiser)
+set_tests_properties(window_screenshot_144 PROPERTIES TIMEOUT 60 RUN_SERIAL TRUE FIXTURES_REQUIRED screen_dpi)
+# Puts the prefix back to 96 DPI even when the run above is killed before its own clean-up.
+add_test(NAME window_screen_dpi_96
+  COMMAND bash -c "wine reg add 'HKCU\\Control Panel\\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1")
+set_tests_properties(window_screen_dpi_96 PROPERTIES FIXTURES_CLEANUP screen_dpi RUN_SERIAL TRUE)
 # Some of the pictures as the preview shows them, for a person to judge.
 add_test(NAME pictures_screenshot
   COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/window_screenshot.sh $<TARGET_FILE:Vandrelle> ${CMAKE_BINARY_DIR}/pictures.png
