@@ -14,7 +14,11 @@
 #include "app/win32/control_ids.hpp"
 #include "app/win32/form_fonts.hpp"
 #include "app/win32/graphical_check.hpp"
+#include "app/win32/picture_popup.hpp"
+#include "app/win32/preview_menu.hpp"
+#include "app/win32/preview_undo.hpp"
 #include "app/win32/rich_preview.hpp"
+#include "app/preview_keys.hpp"
 
 namespace vandrelle::app::win32 {
 
@@ -36,6 +40,9 @@ public:
 
     // The preview document.
     RichPreview RichTextBox;
+
+    // For tests: a stand-in for the preview's edit menu.
+    void SetEditMenu(std::unique_ptr<EditMenuPopup> menu);
 
     // Used by Add To Profile (Form1_profile.cpp).
     HWND find_x();
@@ -76,6 +83,27 @@ private:
     void Command2_Click();
     void Command3_Click();  // Form1_profile.cpp
 
+    // Keyboard, edit menu and undo of the preview; names of the check boxes (Form1_editing.cpp).
+    void attach_editing();
+    PendingUndo begin_undo(Control source);
+    void finish_undo(PendingUndo pending);
+    LRESULT OnPreviewInput(const NMHDR& header);
+    void run_preview_key(vandrelle::app::PreviewKey key);
+    void press(Control button);
+    void show_edit_menu(POINT screen_point);
+    void run_edit_command(vandrelle::app::EditCommand command);
+    void undo_in_preview();
+    void redo_in_preview();
+    void paste_plain_text();
+    static LRESULT CALLBACK text_line_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam,
+                                                UINT_PTR subclass_id, DWORD_PTR form);
+
+    // The picture beside the macro list (Form1_picture_popup.cpp).
+    void OnMacroListCommand(int code);
+    void show_macro_picture(LRESULT row);
+    static LRESULT CALLBACK dropped_list_procedure(HWND dropped, UINT message, WPARAM wparam, LPARAM lparam,
+                                                   UINT_PTR subclass_id, DWORD_PTR form);
+
     std::unique_ptr<ColourDialog> CommonDialog1;
     bool quit_when_closed_;
     HINSTANCE instance_ = nullptr;
@@ -89,6 +117,10 @@ private:
     std::array<UINT, kControlCount> colour_button_presses_{};  // MK_ flags pressed on each
     // Add To Profile runs one at a time: a press during a run's waits is ignored.
     vandrelle::aol::AddToProfile profile_run_;
+    std::unique_ptr<EditMenuPopup> edit_menu_;
+    PreviewUndo undo_{RichTextBox};
+    PicturePopup picture_popup_;
+    bool swallow_control_char_ = false;  // a Ctrl shortcut's character is still to come
 };
 
 }  // namespace vandrelle::app::win32

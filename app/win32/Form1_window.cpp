@@ -160,6 +160,7 @@ bool Form1::OnCreate() {
     place_controls();
     order_tabs();
     add_tooltips();
+    attach_editing();
     focus_ = control(Control::textLine);
     return true;
 }
@@ -247,7 +248,9 @@ void Form1::show_check(Control button, CheckValue value) {
 void Form1::take_click(Control button) { show_check(button, value_after_click(check_value(control(button)))); }
 
 void Form1::OnCommand(int id, int code) {
+    if (id == control_id(Control::cmboMacros)) return OnMacroListCommand(code);
     if (code != BN_CLICKED) return;
+    PendingUndo undo = begin_undo(static_cast<Control>(id - kFirstControlId));
     switch (static_cast<Control>(id - kFirstControlId)) {
         case Control::chkBold: take_click(Control::chkBold); chkBold_Click(); break;
         case Control::chkItalics: take_click(Control::chkItalics); chkItalics_Click(); break;
@@ -258,10 +261,12 @@ void Form1::OnCommand(int id, int code) {
         case Control::Command3: Command3_Click(); break;
         default: break;
     }
+    finish_undo(std::move(undo));
 }
 
 LRESULT Form1::OnNotify(const NMHDR& header) {
     if (header.hwndFrom == control(Control::RichTextBox) && header.code == EN_SELCHANGE) RichTextBox_SelChange();
+    if (header.hwndFrom == control(Control::RichTextBox) && header.code == EN_MSGFILTER) return OnPreviewInput(header);
     return 0;
 }
 
@@ -331,8 +336,10 @@ void Form1::after_colour_button_message(HWND button, UINT message) {
     if (mouse_button != MK_LBUTTON && GetCapture() == button) ReleaseCapture();
     if (!(pressed & mouse_button)) return;
     pressed &= ~mouse_button;
+    PendingUndo undo = begin_undo(which);
     if (which == Control::chkColor) chkColor_MouseUp();
     if (which == Control::chkColor2) chkColor2_MouseUp();
+    finish_undo(std::move(undo));
 }
 
 }  // namespace vandrelle::app::win32

@@ -115,7 +115,8 @@ void RichPreview::configure() {
     SendMessageW(control_, EM_SETTARGETDEVICE, 0, 1);
     apply_base_format(SCF_DEFAULT);
     apply_base_format(SCF_ALL);
-    SendMessageW(control_, EM_SETEVENTMASK, 0, ENM_SELCHANGE);
+    // Keys and mouse input reach the form first, for its shortcuts and edit menu.
+    SendMessageW(control_, EM_SETEVENTMASK, 0, ENM_SELCHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS);
 }
 
 // An empty twin of the control in its place: same class, styles, identifier, place among its

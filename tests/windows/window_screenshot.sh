@@ -22,7 +22,9 @@ done
 xwininfo -root -tree | grep -q '"Vandrelle By: Brasketh"' || { echo "no Vandrelle window after 30 s" >&2; exit 1; }
 if [ $# -gt 0 ]; then wine "$@"; fi
 sleep 1  # let the controls paint
-# Only the window, as a person would crop it.
+# Only the window, as a person would crop it; the whole screen when SCREENSHOT_WHOLE_SCREEN is
+# set, for a menu or popup that reaches outside it.
 window_id=$(xwininfo -name "Vandrelle By: Brasketh" | awk '/Window id:/ {print $4}')
+if [ -n "${SCREENSHOT_WHOLE_SCREEN:-}" ]; then window_id=root; fi
 import -window "${window_id:-root}" "$output"
 echo "screenshot: $output"

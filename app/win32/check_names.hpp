@@ -1,0 +1,23 @@
+#pragma once
+// The names that screen readers and UI automation read for the five graphical check boxes.
+// Each is the button's window text; the button draws only its picture, never the text.
+#include <array>
+
+#include "app/win32/control_ids.hpp"
+
+namespace vandrelle::app::win32 {
+
+struct CheckName {
+    Control control;
+    const wchar_t* name;
+};
+
+inline constexpr std::array<CheckName, 5> kCheckNames = {{
+    {Control::chkBold, L"Bold"},
+    {Control::chkItalics, L"Italic"},
+    {Control::chkUline, L"Underline"},
+    {Control::chkColor, L"Text colour"},
+    {Control::chkColor2, L"Background colour"},
+}};
+
+}  // namespace vandrelle::app::win32
