@@ -38,15 +38,15 @@ add_test(NAME window_screenshot
 add_test(NAME pictures_screenshot
   COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/window_screenshot.sh $<TARGET_FILE:Vandrelle> ${CMAKE_BINARY_DIR}/pictures.png
           $<TARGET_FILE:screenshot_stage> Whale Snoopy)
-# The preview's edit menu, and the picture shown beside the dropped macro list; the whole screen,
-# since both reach outside the window.
+# The preview's edit menu, and the picture shown beside the dropped macro list, with the screen
+# to the window's right, where the popup reaches.
 add_test(NAME menu_screenshot
   COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/window_screenshot.sh $<TARGET_FILE:Vandrelle> ${CMAKE_BINARY_DIR}/menu.png
           $<TARGET_FILE:screenshot_stage> --spiral abc 3 Budweiser --menu)
 add_test(NAME popup_screenshot
   COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/window_screenshot.sh $<TARGET_FILE:Vandrelle> ${CMAKE_BINARY_DIR}/popup.png
           $<TARGET_FILE:screenshot_stage> --popup Huck)
-set_tests_properties(menu_screenshot popup_screenshot PROPERTIES ENVIRONMENT SCREENSHOT_WHOLE_SCREEN=1)
+set_tests_properties(menu_screenshot popup_screenshot PROPERTIES ENVIRONMENT SCREENSHOT_BESIDE=1)
 set_tests_properties(window_screenshot pictures_screenshot menu_screenshot popup_screenshot PROPERTIES TIMEOUT 60)
 
 # The macro button in the real window.
