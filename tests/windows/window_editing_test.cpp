@@ -306,6 +306,18 @@ TEST_F(EditingTest, ThePopupShowsTheHighlightedPictureAndGoesWhenTheListCloses) 
     window_test::pump_messages();
     key(list, VK_DOWN, kNone);
     EXPECT_EQ(shown(), vandrelle::app::win32::to_wide(picture("LOL1"))) << "the next row, with the list dropped";
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(list, &info));
+    // The pointer pressed on the highlighted row, then moved one row down without a release.
+    auto point_at = [&](LRESULT index) {
+        RECT row{};
+        SendMessageW(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&row));
+        return MAKELPARAM(row.left + 2, (row.top + row.bottom) / 2);
+    };
+    SendMessageW(info.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, point_at(huck + 1));
+    SendMessageW(info.hwndList, WM_MOUSEMOVE, MK_LBUTTON, point_at(huck + 2));
+    EXPECT_EQ(shown(), vandrelle::app::win32::to_wide(picture("Luigi"))) << "the row under the pointer";
     SendMessageW(list, CB_SHOWDROPDOWN, FALSE, 0);
     window_test::pump_messages();
     EXPECT_EQ(shown(), L"") << "the list closed";
