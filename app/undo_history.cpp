@@ -41,7 +41,10 @@ void UndoHistory::drop_redo() {
 
 bool UndoHistory::put(std::deque<UndoStep>& side, UndoStep step) {
     if (step.bytes() > max_bytes_) {
-        if (&side == &undo_) drop_undo(); else drop_redo();
+        if (&side == &undo_)
+            drop_undo();
+        else
+            drop_redo();
         return false;
     }
     bytes_ += step.bytes();

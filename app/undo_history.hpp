@@ -25,7 +25,8 @@ struct UndoStep {
 };
 
 inline constexpr std::size_t kMaxUndoSteps = 50;
-// Enough for a Clear of a preview of plain text at its full capacity, saved as rich text.
+// Enough for a Clear of a preview filled to its capacity with mostly ASCII text, saved as rich
+// text (about one byte a character, and a few more a line).
 inline constexpr std::size_t kMaxUndoBytes = 64u << 20;
 
 class UndoHistory {

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "aol/add_to_profile.hpp"
+#include "app/preview_keys.hpp"
 #include "app/win32/colour_dialog.hpp"
 #include "app/win32/control_ids.hpp"
 #include "app/win32/form_fonts.hpp"
@@ -18,7 +19,6 @@
 #include "app/win32/preview_menu.hpp"
 #include "app/win32/preview_undo.hpp"
 #include "app/win32/rich_preview.hpp"
-#include "app/preview_keys.hpp"
 
 namespace vandrelle::app::win32 {
 
@@ -83,20 +83,24 @@ private:
     void Command2_Click();
     void Command3_Click();  // Form1_profile.cpp
 
-    // Keyboard, edit menu and undo of the preview; names of the check boxes (Form1_editing.cpp).
-    void attach_editing();
-    PendingUndo begin_undo(Control source);
-    void finish_undo(PendingUndo pending);
+    // The preview's shortcuts and Enter in the spiral text box (Form1_keyboard.cpp).
+    void attach_keyboard();
     LRESULT OnPreviewInput(const NMHDR& header);
     void run_preview_key(vandrelle::app::PreviewKey key);
     void press(Control button);
-    void show_edit_menu(POINT screen_point);
-    void run_edit_command(vandrelle::app::EditCommand command);
-    void undo_in_preview();
-    void redo_in_preview();
-    void paste_plain_text();
     static LRESULT CALLBACK text_line_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam,
                                                 UINT_PTR subclass_id, DWORD_PTR form);
+
+    // The preview's edit menu and its commands (Form1_edit_menu.cpp).
+    void show_edit_menu(std::optional<POINT> screen_point);
+    void run_edit_command(vandrelle::app::EditCommand command);
+    void paste_plain_text();
+
+    // Undo and redo of the tool's actions on the preview (Form1_undo.cpp).
+    PendingUndo begin_undo(Control source);
+    void finish_undo(PendingUndo pending);
+    void undo_in_preview();
+    void redo_in_preview();
 
     // The picture beside the macro list (Form1_picture_popup.cpp).
     void OnMacroListCommand(int code);

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/win32/check_names.hpp"
 #include "app/win32/form_layout.hpp"
 #include "app/win32/frame_window.hpp"
 #include "app/win32/res/resource_ids.h"
@@ -160,7 +161,9 @@ bool Form1::OnCreate() {
     place_controls();
     order_tabs();
     add_tooltips();
-    attach_editing();
+    name_check_boxes([this](Control which) { return control(which); });
+    attach_keyboard();
+    if (!edit_menu_) edit_menu_ = std::make_unique<StandardEditMenu>();
     focus_ = control(Control::textLine);
     return true;
 }
@@ -248,7 +251,10 @@ void Form1::show_check(Control button, CheckValue value) {
 void Form1::take_click(Control button) { show_check(button, value_after_click(check_value(control(button)))); }
 
 void Form1::OnCommand(int id, int code) {
-    if (id == control_id(Control::cmboMacros)) return OnMacroListCommand(code);
+    if (id == control_id(Control::cmboMacros)) {
+        OnMacroListCommand(code);
+        return;
+    }
     if (code != BN_CLICKED) return;
     PendingUndo undo = begin_undo(static_cast<Control>(id - kFirstControlId));
     switch (static_cast<Control>(id - kFirstControlId)) {
@@ -288,6 +294,7 @@ void Form1::OnNextDlgCtl(WPARAM which, bool is_handle) {
 }
 
 void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
+    picture_popup_.Hide();  // it draws with the font about to be replaced
     dpi_ = dpi;
     fonts_.emplace(dpi_);
     for (const ControlRow& row : kFormLayout)
