@@ -287,6 +287,14 @@ TEST_F(EditingTest, UndoAndRedoOfClearAPictureAndBold) {
     ctrl(L'Y');
     select(0, 5);
     EXPECT_TRUE(selection_has(CFM_BOLD, CFE_BOLD)) << "bold redone";
+
+    click(Control::cmdClear);
+    SendMessageW(pane(), WM_CHAR, L'x', 1);
+    ASSERT_TRUE(preview().Text() == u"x");
+    ctrl(L'Z');
+    EXPECT_TRUE(preview().Text().empty()) << "the typing since the Clear goes first";
+    ctrl(L'Z');
+    EXPECT_TRUE(preview().Text() == u"plain words\r\n") << "then the Clear";
 }
 
 TEST_F(EditingTest, ThePopupShowsTheHighlightedPictureAndGoesWhenTheListCloses) {
