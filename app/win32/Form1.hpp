@@ -41,6 +41,11 @@ public:
     // The preview document.
     RichPreview RichTextBox;
 
+    // Ctrl+Z and Ctrl+Y pressed on a button or list of the window (right after pressing Clear,
+    // say) undo and redo as in the preview. Returns whether it took the message, which the
+    // message loop then leaves alone.
+    bool TranslateShortcut(const MSG& message);
+
     // For tests: a stand-in for the preview's edit menu.
     void SetEditMenu(std::unique_ptr<EditMenuPopup> menu);
 

@@ -297,6 +297,32 @@ TEST_F(EditingTest, UndoAndRedoOfClearAPictureAndBold) {
     EXPECT_TRUE(preview().Text() == u"plain words\r\n") << "then the Clear";
 }
 
+// Right after pressing Clear the focus is on its button; Ctrl+Z there undoes the Clear too. The
+// spiral text box keeps Ctrl+Z for its own typing.
+TEST_F(EditingTest, CtrlZAndCtrlYOnAButtonUndoAndRedo) {
+    auto shortcut = [&](Control where, wchar_t letter) {
+        BYTE kept[256];
+        GetKeyboardState(kept);
+        BYTE held[256];
+        std::copy(std::begin(kept), std::end(kept), held);
+        held[VK_CONTROL] = 0x80;
+        SetKeyboardState(held);
+        const MSG message{control(where), WM_KEYDOWN, static_cast<WPARAM>(letter), 1, 0, {}};
+        const bool taken = form_->TranslateShortcut(message);
+        SetKeyboardState(kept);
+        return taken;
+    };
+    preview().SetText(u"keep\r\n");
+    click(Control::cmdClear);
+    EXPECT_TRUE(shortcut(Control::cmdClear, L'Z'));
+    EXPECT_TRUE(preview().Text() == u"keep\r\n");
+    EXPECT_TRUE(shortcut(Control::cmboMacros, L'Y'));
+    EXPECT_TRUE(preview().Text().empty());
+    EXPECT_FALSE(shortcut(Control::textLine, L'Z'));
+    EXPECT_FALSE(shortcut(Control::cmdClear, L'B'));
+    EXPECT_TRUE(preview().Text().empty());
+}
+
 TEST_F(EditingTest, ThePopupShowsTheHighlightedPictureAndGoesWhenTheListCloses) {
     show();
     HWND list = control(Control::cmboMacros);
