@@ -126,7 +126,7 @@ private:
     std::array<UINT, kControlCount> colour_button_presses_{};  // MK_ flags pressed on each
     // Add To Profile runs one at a time: a press during a run's waits is ignored.
     vandrelle::aol::AddToProfile profile_run_;
-    std::unique_ptr<EditMenuPopup> edit_menu_;
+    std::unique_ptr<EditMenuPopup> edit_menu_ = std::make_unique<StandardEditMenu>();
     PreviewUndo undo_{RichTextBox};
     PicturePopup picture_popup_;
     bool swallow_control_char_ = false;  // a Ctrl shortcut's character is still to come

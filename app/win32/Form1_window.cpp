@@ -163,7 +163,6 @@ bool Form1::OnCreate() {
     add_tooltips();
     name_check_boxes([this](Control which) { return control(which); });
     attach_keyboard();
-    if (!edit_menu_) edit_menu_ = std::make_unique<StandardEditMenu>();
     focus_ = control(Control::textLine);
     return true;
 }
