@@ -9,10 +9,14 @@
 #include <memory>
 
 #include "aol/add_to_profile.hpp"
+#include "app/preview_keys.hpp"
 #include "app/win32/colour_dialog.hpp"
 #include "app/win32/control_ids.hpp"
 #include "app/win32/form_fonts.hpp"
 #include "app/win32/graphical_check.hpp"
+#include "app/win32/picture_popup.hpp"
+#include "app/win32/preview_menu.hpp"
+#include "app/win32/preview_undo.hpp"
 #include "app/win32/rich_preview.hpp"
 
 namespace vandrelle::app::win32 {
@@ -39,6 +43,14 @@ public:
 
     // The preview document.
     RichPreview RichTextBox;
+
+    // Ctrl+Z and Ctrl+Y pressed on a button or list of the window (right after pressing Clear,
+    // say) undo and redo as in the preview. Returns whether it took the message, which the
+    // message loop then leaves alone.
+    bool TranslateShortcut(const MSG& message);
+
+    // For tests: a stand-in for the preview's edit menu.
+    void SetEditMenu(std::unique_ptr<EditMenuPopup> menu);
 
     // Used by Add To Profile (Form1_profile.cpp).
     HWND find_x();
@@ -74,6 +86,31 @@ private:
     void Command2_Click();
     void Command3_Click();  // Form1_profile.cpp
 
+    // The preview's shortcuts and Enter in the spiral text box (Form1_keyboard.cpp).
+    void attach_keyboard();
+    LRESULT OnPreviewInput(const NMHDR& header);
+    void run_preview_key(vandrelle::app::PreviewKey key);
+    void press(Control button);
+    static LRESULT CALLBACK text_line_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam,
+                                                UINT_PTR subclass_id, DWORD_PTR form);
+
+    // The preview's edit menu and its commands (Form1_edit_menu.cpp).
+    void show_edit_menu(std::optional<POINT> screen_point);
+    void run_edit_command(vandrelle::app::EditCommand command);
+    void paste_plain_text();
+
+    // Undo and redo of the tool's actions on the preview (Form1_undo.cpp).
+    PendingUndo begin_undo(Control source);
+    void finish_undo(PendingUndo pending);
+    void undo_in_preview();
+    void redo_in_preview();
+
+    // The picture beside the macro list (Form1_picture_popup.cpp).
+    void OnMacroListCommand(int code);
+    void show_macro_picture(LRESULT row);
+    static LRESULT CALLBACK dropped_list_procedure(HWND dropped, UINT message, WPARAM wparam, LPARAM lparam,
+                                                   UINT_PTR subclass_id, DWORD_PTR form);
+
     std::unique_ptr<ColourDialog> CommonDialog1;
     bool quit_when_closed_;
     HINSTANCE instance_ = nullptr;
@@ -88,6 +125,10 @@ private:
     GraphicalChecks checks_;
     // Add To Profile runs one at a time: a press during a run's waits is ignored.
     vandrelle::aol::AddToProfile profile_run_;
+    std::unique_ptr<EditMenuPopup> edit_menu_ = std::make_unique<StandardEditMenu>();
+    PreviewUndo undo_{RichTextBox};
+    PicturePopup picture_popup_;
+    bool swallow_control_char_ = false;  // a Ctrl shortcut's character is still to come
 };
 
 }  // namespace vandrelle::app::win32

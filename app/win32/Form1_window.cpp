@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/win32/check_names.hpp"
 #include "app/win32/dpi.hpp"
 #include "app/win32/form_layout.hpp"
 #include "app/win32/frame_window.hpp"
@@ -92,8 +93,10 @@ Form1::Form1(std::unique_ptr<ColourDialog> colour_dialog, bool quit_when_closed)
     : CommonDialog1(std::move(colour_dialog)),
       quit_when_closed_(quit_when_closed),
       checks_([this](Control button) {
+          PendingUndo undo = begin_undo(button);
           if (button == Control::chkColor) chkColor_MouseUp();
           if (button == Control::chkColor2) chkColor2_MouseUp();
+          finish_undo(std::move(undo));
       }) {}
 
 Form1::~Form1() {
@@ -158,6 +161,8 @@ bool Form1::OnCreate() {
     place_controls();
     order_tabs();
     add_tooltips();
+    name_check_boxes([this](Control which) { return control(which); });
+    attach_keyboard();
     focus_ = Control::textLine;
     return true;
 }
@@ -240,7 +245,12 @@ void Form1::add_tooltips() {
 }
 
 void Form1::OnCommand(int id, int code) {
+    if (id == control_id(Control::cmboMacros)) {
+        OnMacroListCommand(code);
+        return;
+    }
     if (code != BN_CLICKED) return;
+    PendingUndo undo = begin_undo(static_cast<Control>(id - kFirstControlId));
     switch (static_cast<Control>(id - kFirstControlId)) {
         case Control::chkBold: checks_.take_click(Control::chkBold); chkBold_Click(); break;
         case Control::chkItalics: checks_.take_click(Control::chkItalics); chkItalics_Click(); break;
@@ -251,10 +261,12 @@ void Form1::OnCommand(int id, int code) {
         case Control::Command3: Command3_Click(); break;
         default: break;
     }
+    finish_undo(std::move(undo));
 }
 
 LRESULT Form1::OnNotify(const NMHDR& header) {
     if (header.hwndFrom == control(Control::RichTextBox) && header.code == EN_SELCHANGE) RichTextBox_SelChange();
+    if (header.hwndFrom == control(Control::RichTextBox) && header.code == EN_MSGFILTER) return OnPreviewInput(header);
     return 0;
 }
 
@@ -282,6 +294,7 @@ void Form1::OnNextDlgCtl(WPARAM which, bool is_handle) {
 // Fonts and icons for the new DPI, then the layout scaled to it. The preview's text keeps its
 // character formatting: its base format is in points, and a new font would replace all of it.
 void Form1::OnDpiChanged(int dpi, const RECT& suggested) {
+    picture_popup_.Hide();  // it draws with the font about to be replaced
     dpi_ = dpi;
     // The controls take the new fonts before the old ones are deleted.
     auto previous_fonts = std::exchange(fonts_, std::make_unique<FormFonts>(dpi_));

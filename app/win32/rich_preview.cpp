@@ -137,7 +137,8 @@ void RichPreview::configure() {
     apply_base_format(SCF_DEFAULT);
     apply_base_format(SCF_ALL);
     apply_base_paragraphs();
-    SendMessageW(control_, EM_SETEVENTMASK, 0, ENM_SELCHANGE);
+    // Keys and mouse input reach the form first, for its shortcuts and edit menu.
+    SendMessageW(control_, EM_SETEVENTMASK, 0, ENM_SELCHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS);
     keep_line_breaks_hard(control_);
 }
 

@@ -48,6 +48,8 @@ public:
     void SetSelColor(COLORREF colour);
 
     COLORREF BackColor() const { return back_colour_; }
+    // Whether the whole text shows in the base format, as after a write.
+    bool InBaseFormat() const { return whole_text_in_base_format(); }
     void SetBackColor(COLORREF colour);
 
 private:

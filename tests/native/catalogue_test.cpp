@@ -10,6 +10,7 @@
 #include "macros/art_bodies.hpp"
 #include "macros/catalogue.hpp"
 #include "macros/dispatch.hpp"
+#include "macros/macro_picture.hpp"
 
 namespace {
 
@@ -107,3 +108,19 @@ TEST(Dispatch, AFullPreviewIsRefusedUntouched) {
 }
 
 }  // namespace
+
+// The picture shown before adding is the one the dispatcher would add, for every name the
+// list offers and for a name that shares its art body; other texts have none.
+TEST(MacroPicture, IsWhatTheDispatcherWouldAdd) {
+    std::vector<std::u16string_view> names = vandrelle::macros::listed_names_in_fill_order();
+    names.push_back(u"Elmer2");
+    for (std::u16string_view name : names) {
+        vandrelle::app::MemoryPreview added;
+        vandrelle::macros::dispatch_macro(name, added);
+        const vandrelle::macros::Picture* picture = vandrelle::macros::picture_of_macro(name);
+        ASSERT_NE(picture, nullptr) << std::string(name.begin(), name.end());
+        EXPECT_TRUE(vandrelle::macros::picture_text(*picture) == added.text) << std::string(name.begin(), name.end());
+    }
+    for (const char16_t* none : {u"Select A Macro", u"pooh", u"", u"Huck "})
+        EXPECT_EQ(vandrelle::macros::picture_of_macro(none), nullptr);
+}

@@ -1,7 +1,9 @@
 // Fills a running Vandrelle's preview for a screenshot, as a user would: types a spiral line,
 // picks its count and presses the spiral button, then picks each macro of the list and presses
 // its button. A picture the list does not offer is added at the end of the preview directly.
-// Usage: screenshot_stage.exe [--spiral TEXT COUNT] [MACRO...] [--add-to-profile]
+// --menu opens the preview's edit menu with the menu key; --popup NAME drops the macro list down
+// and moves its highlight onto NAME, which shows that picture beside the list.
+// Usage: screenshot_stage.exe [--spiral TEXT COUNT] [MACRO...] [--add-to-profile] [--menu] [--popup NAME]
 #include <windows.h>
 
 #include <cstdio>
@@ -50,6 +52,8 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     auto control = [&](Control which) { return window_test::find_control(form, which); };
+    bool menu = false;
+    std::wstring popup;
     for (int i = 1; i < argc; ++i) {
         const std::wstring arg = argv[i];
         if (arg == L"--spiral" && i + 2 < argc) {
@@ -57,6 +61,10 @@ int wmain(int argc, wchar_t** argv) {
             choose(control(Control::cmboTimes), argv[i + 2]);
             SendMessageW(control(Control::Command1), BM_CLICK, 0, 0);
             i += 2;
+        } else if (arg == L"--menu") {
+            menu = true;
+        } else if (arg == L"--popup" && i + 1 < argc) {
+            popup = argv[++i];
         } else if (arg == L"--add-to-profile") {
             PostMessageW(control(Control::Command3), BM_CLICK, 0, 0);
         } else if (choose(control(Control::cmboMacros), arg.c_str())) {
@@ -67,5 +75,16 @@ int wmain(int argc, wchar_t** argv) {
     }
     SendMessageW(control(Control::RichTextBox), EM_SETSEL, 0, 0);
     SendMessageW(control(Control::RichTextBox), EM_SCROLLCARET, 0, 0);
+    if (menu) PostMessageW(control(Control::RichTextBox), WM_KEYDOWN, VK_APPS, 1);
+    if (!popup.empty()) {
+        const HWND list = control(Control::cmboMacros);
+        SendMessageW(list, CB_SHOWDROPDOWN, TRUE, 0);
+        const auto row = SendMessageW(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                      reinterpret_cast<LPARAM>(popup.c_str()));
+        if (row > 0) {
+            SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(row - 1), 0);
+            PostMessageW(list, WM_KEYDOWN, VK_DOWN, 1);
+        }
+    }
     return 0;
 }

@@ -1,5 +1,6 @@
 // Vandrelle.exe as a user meets it, started as its own process: the spiral part of the typical
-// road and the refusals of the two "Add To Preview" buttons, read from the message boxes.
+// road, Enter in the spiral text box, and the refusals of the two "Add To Preview" buttons,
+// read from the message boxes.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -129,4 +130,14 @@ TEST_F(VandrelleProcessTest, AddToPreviewButtonsRefuseIncompleteInputWithAMessag
         ASSERT_TRUE(dismiss_message_box(box));
         EXPECT_EQ(preview_text(), L"") << "a refusal appends nothing";
     }
+}
+
+// Enter passes the program's dialog navigation and reaches the text box, which presses the
+// spiral "Add To Preview".
+TEST_F(VandrelleProcessTest, EnterInTheTextBoxAddsTheSpiral) {
+    type_text(L"abc");
+    pick_count(L"3");
+    PostMessageW(control(Control::textLine), WM_KEYDOWN, VK_RETURN, 1);
+    EXPECT_TRUE(wait_until([] { return !preview_text().empty(); }));
+    EXPECT_EQ(preview_text(), L"abc\r\ncab\r\nbca\r\n");
 }

@@ -35,7 +35,14 @@ done
 xwininfo -root -tree | grep -q '"Vandrelle By: Brasketh"' || { echo "no Vandrelle window after 30 s" >&2; exit 1; }
 if [ $# -gt 0 ]; then wine "$@"; fi
 sleep 1  # let the controls paint
-# Only the window, as a person would crop it.
-window_id=$(xwininfo -name "Vandrelle By: Brasketh" | awk '/Window id:/ {print $4}')
-import -window "${window_id:-root}" "$output"
+# Only the window, as a person would crop it. With SCREENSHOT_BESIDE set, the screen around it
+# too, for a menu or popup that reaches past its right edge.
+info=$(xwininfo -name "Vandrelle By: Brasketh")
+window_id=$(awk '/Window id:/ {print $4}' <<<"$info")
+if [ -n "${SCREENSHOT_BESIDE:-}" ]; then
+  read -r x y w h < <(awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF} /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}' <<<"$info")
+  import -window root -crop "$((w + 520))x$((h + 20))+$x+$y" +repage "$output"
+else
+  import -window "${window_id:-root}" "$output"
+fi
 echo "screenshot: $output"

@@ -19,7 +19,8 @@ endfunction()
 # In-process: the form as Vandrelle.exe links it.
 vandrelle_window_test(window_form_tests
   ${CMAKE_CURRENT_LIST_DIR}/window_form_test.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/window_preview_test.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/window_preview_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window_editing_test.cpp)
 
 # Black box: starts build/windows/Vandrelle.exe, which sits next to the test program.
 vandrelle_window_test(window_process_tests ${CMAKE_CURRENT_LIST_DIR}/window_process_test.cpp)
@@ -47,7 +48,16 @@ set_tests_properties(window_screen_dpi_96 PROPERTIES FIXTURES_CLEANUP screen_dpi
 add_test(NAME pictures_screenshot
   COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/window_screenshot.sh $<TARGET_FILE:Vandrelle> ${CMAKE_BINARY_DIR}/pictures.png
           $<TARGET_FILE:screenshot_stage> Whale Snoopy)
-set_tests_properties(window_screenshot pictures_screenshot PROPERTIES TIMEOUT 60)
+# The preview's edit menu, and the picture shown beside the dropped macro list, with the screen
+# to the window's right, where the popup reaches.
+add_test(NAME menu_screenshot
+  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/window_screenshot.sh $<TARGET_FILE:Vandrelle> ${CMAKE_BINARY_DIR}/menu.png
+          $<TARGET_FILE:screenshot_stage> --spiral abc 3 Budweiser --menu)
+add_test(NAME popup_screenshot
+  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/window_screenshot.sh $<TARGET_FILE:Vandrelle> ${CMAKE_BINARY_DIR}/popup.png
+          $<TARGET_FILE:screenshot_stage> --popup Huck)
+set_tests_properties(menu_screenshot popup_screenshot PROPERTIES ENVIRONMENT SCREENSHOT_BESIDE=1)
+set_tests_properties(window_screenshot pictures_screenshot menu_screenshot popup_screenshot PROPERTIES TIMEOUT 60)
 
 # The macro button in the real window.
 vandrelle_window_test(macro_preview_tests ${CMAKE_CURRENT_LIST_DIR}/macro_preview_test.cpp)

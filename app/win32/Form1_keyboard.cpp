@@ -1,0 +1,119 @@
+// Form1's keyboard beyond the controls' own: in the preview, Ctrl+B, Ctrl+I and Ctrl+U press the
+// formatting buttons, Ctrl+A selects everything, Ctrl+Z and Ctrl+Y undo and redo, Ctrl+V and
+// Shift+Insert paste plain text, and Shift+F10, the menu key and a right click open the edit
+// menu; Enter in the spiral text box presses the spiral "Add To Preview".
+#include "app/win32/Form1.hpp"
+
+#include <commctrl.h>
+#include <richedit.h>
+#include <windowsx.h>
+
+namespace vandrelle::app::win32 {
+namespace {
+
+using vandrelle::app::EditCommand;
+using vandrelle::app::PreviewKey;
+
+constexpr UINT_PTR kTextLineSubclass = 2;
+constexpr wchar_t kFirstControlCharacter = 0x20;
+
+bool key_down(int key) { return GetKeyState(key) < 0; }
+
+}  // namespace
+
+void Form1::attach_keyboard() {
+    SetWindowSubclass(control(Control::textLine), &Form1::text_line_procedure, kTextLineSubclass,
+                      reinterpret_cast<DWORD_PTR>(this));
+}
+
+bool Form1::TranslateShortcut(const MSG& message) {
+    if (message.message != WM_KEYDOWN || !message.hwnd || !IsChild(hwnd_, message.hwnd)) return false;
+    // The preview answers its own keys, and the text box undoes its own typing.
+    if (message.hwnd == control(Control::RichTextBox) || message.hwnd == control(Control::textLine)) return false;
+    const vandrelle::app::KeyPress press{static_cast<unsigned>(message.wParam), key_down(VK_CONTROL),
+                                         key_down(VK_SHIFT), key_down(VK_MENU)};
+    const PreviewKey key = vandrelle::app::preview_key(press);
+    if (key != PreviewKey::Undo && key != PreviewKey::Redo) return false;
+    if (key == PreviewKey::Undo) undo_in_preview();
+    if (key == PreviewKey::Redo) redo_in_preview();
+    return true;
+}
+
+// The preview's keyboard and mouse input, before the pane acts on it. Returns nonzero for
+// input the form has answered, which the pane then ignores.
+LRESULT Form1::OnPreviewInput(const NMHDR& header) {
+    const auto& filter = reinterpret_cast<const MSGFILTER&>(header);
+    switch (filter.msg) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN: {
+            swallow_control_char_ = false;
+            const vandrelle::app::KeyPress press{static_cast<unsigned>(filter.wParam), key_down(VK_CONTROL),
+                                                 key_down(VK_SHIFT), key_down(VK_MENU)};
+            const PreviewKey key = vandrelle::app::preview_key(press);
+            if (key == PreviewKey::None) return 0;
+            // A Ctrl+letter also arrives as a control character, which the pane would insert
+            // (Ctrl+I as a tab).
+            swallow_control_char_ = press.control;
+            run_preview_key(key);
+            return 1;
+        }
+        case WM_CHAR:
+        case WM_SYSCHAR: {
+            const bool swallow = swallow_control_char_ && filter.wParam < kFirstControlCharacter;
+            swallow_control_char_ = false;
+            return swallow ? 1 : 0;
+        }
+        case WM_KEYUP: return filter.wParam == VK_APPS ? 1 : 0;
+        case WM_RBUTTONUP: {
+            POINT point{GET_X_LPARAM(filter.lParam), GET_Y_LPARAM(filter.lParam)};
+            ClientToScreen(header.hwndFrom, &point);
+            show_edit_menu(point);
+            return 1;
+        }
+        default: return 0;
+    }
+}
+
+void Form1::run_preview_key(PreviewKey key) {
+    switch (key) {
+        case PreviewKey::Bold: press(Control::chkBold); break;
+        case PreviewKey::Italic: press(Control::chkItalics); break;
+        case PreviewKey::Underline: press(Control::chkUline); break;
+        case PreviewKey::SelectAll: run_edit_command(EditCommand::SelectAll); break;
+        case PreviewKey::Undo: undo_in_preview(); break;
+        case PreviewKey::Redo: redo_in_preview(); break;
+        case PreviewKey::Paste: paste_plain_text(); break;
+        case PreviewKey::EditMenu: show_edit_menu(std::nullopt); break;
+        case PreviewKey::None: break;
+    }
+}
+
+// As a click on the button; the buttons then show the selection's formatting, as on SelChange.
+void Form1::press(Control button) {
+    OnCommand(control_id(button), BN_CLICKED);
+    RichTextBox_SelChange();
+}
+
+// Enter in the spiral text box presses the spiral "Add To Preview". The box asks for Enter
+// itself, so that the dialog navigation of the message loop does not take it.
+LRESULT CALLBACK Form1::text_line_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                            DWORD_PTR form) {
+    switch (message) {
+        case WM_GETDLGCODE:
+            if (wparam == VK_RETURN) return DLGC_WANTALLKEYS | DefSubclassProc(box, message, wparam, lparam);
+            break;
+        case WM_KEYDOWN:
+            if (wparam == VK_RETURN) {
+                reinterpret_cast<Form1*>(form)->OnCommand(control_id(Control::Command1), BN_CLICKED);
+                return 0;
+            }
+            break;
+        case WM_CHAR:
+            if (wparam == L'\r') return 0;  // the box would beep
+            break;
+        default: break;
+    }
+    return DefSubclassProc(box, message, wparam, lparam);
+}
+
+}  // namespace vandrelle::app::win32
