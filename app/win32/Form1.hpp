@@ -18,13 +18,13 @@
 
 namespace vandrelle::app::win32 {
 
-class Form1 {
+class Form1 final : public vandrelle::aol::ClientMethods {
 public:
     // The standard colour dialog, and the program ends when the window closes.
     Form1();
     // For tests: a stand-in colour dialog, and a window whose closing leaves the thread running.
     Form1(std::unique_ptr<ColourDialog> colour_dialog, bool quit_when_closed);
-    ~Form1();
+    ~Form1() override;
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
@@ -37,9 +37,11 @@ public:
     // The preview document.
     RichPreview RichTextBox;
 
-    // Used by Add To Profile (Form1_profile.cpp).
-    HWND find_x();
-    void edit_Profile();
+    // Add To Profile reaches the client through these (Form1_profile.cpp).
+    vandrelle::aol::WindowHandle find_x() override;
+    vandrelle::aol::OpenRequest edit_Profile() override;
+    // For tests: shorter bounds for Add To Profile's waits.
+    void set_profile_limits(const vandrelle::aol::AutomationLimits& limits) { profile_limits_ = limits; }
 
 private:
     static LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -89,6 +91,7 @@ private:
     std::array<UINT, kControlCount> colour_button_presses_{};  // MK_ flags pressed on each
     // Add To Profile runs one at a time: a press during a run's waits is ignored.
     vandrelle::aol::AddToProfile profile_run_;
+    vandrelle::aol::AutomationLimits profile_limits_;
 };
 
 }  // namespace vandrelle::app::win32
