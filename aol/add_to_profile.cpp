@@ -1,6 +1,5 @@
 #include "aol/add_to_profile.hpp"
 
-#include "aol/profile_editor.hpp"
 #include "aol/shared_routines.hpp"
 #include "aol/window_vocabulary.hpp"
 
@@ -19,29 +18,28 @@ private:
     bool& flag_;
 };
 
-// Seconds since it was made, by the time of day; a reading past midnight counts from the day
-// before. Our own window's events may wake a wait early, so waits measure, never count, time.
+// Seconds since it was made, on the monotonic clock: a clock set meanwhile changes nothing.
+// Our own window's events may wake a wait early, so waits measure, never count, time.
 class Stopwatch {
 public:
-    explicit Stopwatch(Desktop& desktop) : desktop_(desktop), start_(desktop.TimeOfDay()) {}
-    double elapsed() const {
-        const double seconds = desktop_.TimeOfDay() - start_;
-        return seconds < 0 ? seconds + 86400.0 : seconds;
-    }
+    explicit Stopwatch(Desktop& desktop) : desktop_(desktop), start_(desktop.MonotonicSeconds()) {}
+    double elapsed() const { return desktop_.MonotonicSeconds() - start_; }
 
 private:
     Desktop& desktop_;
     double start_;
 };
 
-enum class Waited { Found, TimedOut, Abandoned };
+enum class Waited { Found, TimedOut, ClientGone, Abandoned };
 
-// Repeats `search` until it returns a window or the wait's limit passes, sleeping between
-// attempts until our window has an event or the poll interval is over.
+// Repeats `search` until it returns a window, the client's main window goes, or the wait's
+// limit passes, sleeping between attempts until our window has an event or the poll interval
+// is over.
 template <typename Search>
 Waited wait_for_window(Desktop& desktop, const AutomationLimits& limits, WindowHandle& found, Search search) {
     const Stopwatch waited(desktop);
     for (;;) {
+        if (desktop.FindWindowA(window_class::kFrame) == 0) return Waited::ClientGone;
         found = search();
         if (found != 0) return Waited::Found;
         if (waited.elapsed() >= limits.wait_seconds) return Waited::TimedOut;
@@ -60,88 +58,147 @@ bool with_clipboard(Desktop& desktop, const AutomationLimits& limits, Operation 
     }
 }
 
-// Replaces the whole text of the editor's field with CR LF and the clipboard's text.
-ProfileOutcome place_text(Desktop& desktop, WindowHandle editor, const std::u16string& composed,
-                          const AutomationLimits& limits) {
-    const unsigned timeout = limits.send_timeout_ms;
-    const WindowHandle field = desktop.FindWindowExA(editor, 0, window_class::kRichField);
-    if (field == 0) return ProfileOutcome::NoTextField;
-    if (desktop.SendTextTimeoutA(field, message::kSetText, 0, "", timeout) == SendResult::TimedOut) {
-        return ProfileOutcome::ClientNotResponding;
-    }
-    // The text comes back from the clipboard. Should another program have changed the clipboard
-    // in between, or hold it now, the text we composed goes instead: never a stranger's.
-    ClipboardRead back;
-    with_clipboard(desktop, limits, [&] {
-        back = desktop.ReadClipboardText();
-        return back.opened;
-    });
-    const std::u16string& carried = back.opened && back.text == composed ? back.text : composed;
-    const std::string ansi = desktop.ToAnsi(u"\r\n" + carried);
-    if (desktop.SendTextTimeoutA(field, message::kSetText, 0, ansi, timeout) == SendResult::TimedOut) {
-        return ProfileOutcome::ClientNotResponding;
-    }
-    return ProfileOutcome::Sent;
-}
+// One run's steps: open the editor, carry the text into its field, confirm with its icon.
+class Filling {
+public:
+    Filling(Desktop& desktop, ClientMethods& window, ProfilePreview& preview, const AutomationLimits& limits)
+        : desktop_(desktop), window_(window), preview_(preview), limits_(limits) {}
 
-ProfileOutcome fill_profile(Desktop& desktop, ProfilePreview& preview, const AutomationLimits& limits) {
-    const unsigned timeout = limits.send_timeout_ms;
-    if (desktop.FindWindowA(window_class::kFrame) == 0) return ProfileOutcome::ClientNotRunning;
+    ProfileOutcome run() {
+        if (desktop_.FindWindowA(window_class::kFrame) == 0) return ProfileOutcome::ClientNotRunning;
+        WindowHandle editor = 0;
+        if (const ProfileOutcome opened = open_editor(editor); opened != ProfileOutcome::Sent) return opened;
+        if (!pause_Seconds(desktop_, 1)) return ProfileOutcome::Abandoned;
+        if (const ProfileOutcome carried = carry_text(editor); carried != ProfileOutcome::Sent) return carried;
+        return confirm(editor);
+    }
 
-    // Find the profile editor, opening it through the toolbar when it is not open.
-    WindowHandle editor = find_AOLChild(desktop, caption::kMemberDirectory);
-    if (editor == 0) {
-        if (edit_Profile(desktop, timeout) == OpenRequest::ClientHung) return ProfileOutcome::ClientNotResponding;
-        switch (wait_for_window(desktop, limits, editor,
-                                [&] { return find_AOLChild(desktop, caption::kMemberDirectory); })) {
-            case Waited::Found: break;
-            case Waited::TimedOut:
-                return desktop.FindWindowA(window_class::kFrame) == 0 ? ProfileOutcome::ClientNotRunning
-                                                                       : ProfileOutcome::EditorDidNotOpen;
+    bool text_left_on_clipboard = false;
+
+private:
+    // Finds "Member Directory", opening it through the toolbar when it is not open.
+    ProfileOutcome open_editor(WindowHandle& editor) {
+        editor = find_AOLChild(desktop_, caption::kMemberDirectory);
+        if (editor != 0) return ProfileOutcome::Sent;
+        switch (window_.edit_Profile()) {
+            case OpenRequest::Pressed: break;
+            case OpenRequest::NoClient: return ProfileOutcome::ClientClosed;  // it was there a moment ago
+            case OpenRequest::NoToolbar: return ProfileOutcome::NoToolbar;
+            case OpenRequest::NoFourthIcon: return ProfileOutcome::TooFewToolbarIcons;
+            case OpenRequest::ClientHung: return ProfileOutcome::ClientNotResponding;
+        }
+        return waited(wait_for_window(desktop_, limits_, editor,
+                                      [&] { return find_AOLChild(desktop_, caption::kMemberDirectory); }),
+                      ProfileOutcome::EditorDidNotOpen);
+    }
+
+    // Through the clipboard: the whole preview, selected, then the credit line, into the field.
+    ProfileOutcome carry_text(WindowHandle editor) {
+        if (!with_clipboard(desktop_, limits_, [&] { return desktop_.ClearClipboard(); })) {
+            return ProfileOutcome::ClipboardBusy;
+        }
+        preview_.SetSelStart(0);
+        preview_.SetSelLength(static_cast<long>(preview_.TextLength()));
+        std::u16string composed = preview_.SelText();
+        // The user may have cleared the preview during the pause: the credit alone would then
+        // replace the whole profile.
+        if (composed.empty()) return ProfileOutcome::EmptyPreview;
+        composed += kCreditLine;
+        if (const ProfileOutcome put = put_on_clipboard(composed); put != ProfileOutcome::Sent) return put;
+        const ProfileOutcome placed = place_text(editor, composed);
+        // The clipboard only carried the text: it is left empty however the placing went.
+        text_left_on_clipboard = !with_clipboard(desktop_, limits_, [&] { return desktop_.ClearClipboard(); });
+        return placed;
+    }
+
+    ProfileOutcome put_on_clipboard(const std::u16string& composed) {
+        ClipboardWrite put = ClipboardWrite::Busy;
+        with_clipboard(desktop_, limits_, [&] {
+            put = desktop_.PutClipboardText(composed);
+            return put != ClipboardWrite::Busy;
+        });
+        return put == ClipboardWrite::Done   ? ProfileOutcome::Sent
+               : put == ClipboardWrite::Busy ? ProfileOutcome::ClipboardBusy
+                                             : ProfileOutcome::ClipboardFailed;
+    }
+
+    // Replaces the whole text of the editor's field with CR LF and the clipboard's text.
+    ProfileOutcome place_text(WindowHandle editor, const std::u16string& composed) {
+        const WindowHandle field = desktop_.FindWindowExA(editor, 0, window_class::kRichField);
+        if (field == 0) return unless_gone(ProfileOutcome::NoTextField, editor);
+        if (send_text(field, "") == SendResult::TimedOut) return ProfileOutcome::ClientNotResponding;
+        // The text comes back from the clipboard. Should another program have changed the
+        // clipboard in between, or hold it now, the text we composed goes instead: never a
+        // stranger's.
+        ClipboardRead back;
+        with_clipboard(desktop_, limits_, [&] {
+            back = desktop_.ReadClipboardText();
+            return back.opened;
+        });
+        const std::u16string& carried = back.opened && back.text == composed ? back.text : composed;
+        if (send_text(field, desktop_.ToAnsi(u"\r\n" + carried)) == SendResult::TimedOut) {
+            return ProfileOutcome::ClientNotResponding;
+        }
+        return ProfileOutcome::Sent;
+    }
+
+    // Presses the editor's icon and dismisses the client's answer.
+    ProfileOutcome confirm(WindowHandle editor) {
+        const WindowHandle save_icon = desktop_.FindWindowExA(editor, 0, window_class::kIcon);
+        if (save_icon == 0) return unless_gone(ProfileOutcome::NoSaveButton, editor);
+        // A client that saves over the network, or shows its box from inside its handling of
+        // the press, does not return from the press in time: its box is awaited all the same.
+        click_Window(desktop_, save_icon, limits_.send_timeout_ms);
+        WindowHandle box = 0;
+        const ProfileOutcome answered =
+            waited(wait_for_window(desktop_, limits_, box, [&] { return window_.find_x(); }),
+                   ProfileOutcome::ClientDidNotAnswer);
+        if (answered != ProfileOutcome::Sent) return answered;
+        const WindowHandle button = desktop_.FindWindowExA(box, 0, window_class::kButton);
+        desktop_.PostMessageA(button, message::kKeyDown, kSpaceKey, 0);
+        desktop_.PostMessageA(button, message::kKeyUp, kSpaceKey, 0);
+        return ProfileOutcome::Sent;
+    }
+
+    SendResult send_text(WindowHandle field, std::string_view ansi) {
+        return desktop_.SendTextTimeoutA(field, message::kSetText, 0, ansi, limits_.send_timeout_ms);
+    }
+
+    static ProfileOutcome waited(Waited how, ProfileOutcome timed_out) {
+        switch (how) {
+            case Waited::Found: return ProfileOutcome::Sent;
+            case Waited::TimedOut: return timed_out;
+            case Waited::ClientGone: return ProfileOutcome::ClientClosed;
             case Waited::Abandoned: return ProfileOutcome::Abandoned;
         }
-    }
-    if (!pause_Seconds(desktop, 1)) return ProfileOutcome::Abandoned;
-
-    // Through the clipboard: the whole preview, selected, then the credit line.
-    if (!with_clipboard(desktop, limits, [&] { return desktop.ClearClipboard(); })) {
-        return ProfileOutcome::ClipboardBusy;
-    }
-    preview.SetSelStart(0);
-    preview.SetSelLength(static_cast<long>(preview.TextLength()));
-    std::u16string composed = preview.SelText();
-    composed += kCreditLine;
-    if (!with_clipboard(desktop, limits, [&] { return desktop.PutClipboardText(composed); })) {
-        return ProfileOutcome::ClipboardBusy;
+        return ProfileOutcome::Abandoned;
     }
 
-    const ProfileOutcome placed = place_text(desktop, editor, composed, limits);
-    // The clipboard only carried the text: it is left empty however the placing went.
-    with_clipboard(desktop, limits, [&] { return desktop.ClearClipboard(); });
-    if (placed != ProfileOutcome::Sent) return placed;
-
-    // Save, and dismiss the client's answer.
-    const WindowHandle save_icon = desktop.FindWindowExA(editor, 0, window_class::kIcon);
-    if (click_Window(desktop, save_icon, timeout) == SendResult::TimedOut) return ProfileOutcome::ClientNotResponding;
-    WindowHandle box = 0;
-    switch (wait_for_window(desktop, limits, box, [&] { return find_x(desktop); })) {
-        case Waited::Found: break;
-        case Waited::TimedOut: return ProfileOutcome::ClientDidNotAnswer;
-        case Waited::Abandoned: return ProfileOutcome::Abandoned;
+    // A window missing because the client or its editor closed is told as that closing.
+    ProfileOutcome unless_gone(ProfileOutcome missing, WindowHandle editor) {
+        if (desktop_.FindWindowA(window_class::kFrame) == 0) return ProfileOutcome::ClientClosed;
+        if (!desktop_.WindowExists(editor)) return ProfileOutcome::EditorClosed;
+        return missing;
     }
-    const WindowHandle button = desktop.FindWindowExA(box, 0, window_class::kButton);
-    desktop.PostMessageA(button, message::kKeyDown, kSpaceKey, 0);
-    desktop.PostMessageA(button, message::kKeyUp, kSpaceKey, 0);
-    return ProfileOutcome::Sent;
-}
+
+    Desktop& desktop_;
+    ClientMethods& window_;
+    ProfilePreview& preview_;
+    const AutomationLimits& limits_;
+};
 
 }  // namespace
 
-ProfileOutcome AddToProfile::Run(Desktop& desktop, ProfilePreview& preview, const AutomationLimits& limits) {
+ProfileOutcome AddToProfile::Run(Desktop& desktop, ClientMethods& window, ProfilePreview& preview,
+                                 const AutomationLimits& limits) {
     if (running_) return ProfileOutcome::AlreadyRunning;
+    text_left_on_clipboard_ = false;
     if (preview.TextLength() == 0) return ProfileOutcome::EmptyPreview;
     RunningFlag under_way(running_);
-    return fill_profile(desktop, preview, limits);
+    Filling filling(desktop, window, preview, limits);
+    const ProfileOutcome outcome = filling.run();
+    text_left_on_clipboard_ = filling.text_left_on_clipboard;
+    return outcome;
 }
 
 }  // namespace vandrelle::aol

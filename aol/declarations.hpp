@@ -1,6 +1,6 @@
 #pragma once
 // The desktop as the automation sees it: the few window-manager calls it makes on the AOL
-// client's windows, the clipboard, the time of day and the pump of our own window's events.
+// client's windows, the clipboard, the clocks and the pump of our own window's events.
 // Two implementations: aol/win32/user32_desktop (the real one) and aol/testing/memory_desktop
 // (windows held in memory, for the unit tests). Nothing here includes <windows.h>.
 #include <cstdint>
@@ -20,6 +20,13 @@ enum class WindowOrder { First = 0, Next = 2 };
 // How a send with a time-out ended. A send to the handle 0 reaches no window and is Delivered:
 // it goes nowhere, as it always has.
 enum class SendResult { Delivered, TimedOut };
+
+// How putting text on the clipboard ended.
+enum class ClipboardWrite {
+    Done,
+    Busy,    // another program held the clipboard: worth trying again
+    Failed,  // the platform refused the memory or the data: trying again will not help
+};
 
 struct ClipboardRead {
     bool opened = false;       // false: another program held the clipboard
@@ -48,19 +55,29 @@ public:
                               std::intptr_t lparam) = 0;
     // The process that owns a window; 0 for no window.
     virtual ProcessId WindowProcess(WindowHandle window) = 0;
+    // IsWindow: the window still exists.
+    virtual bool WindowExists(WindowHandle window) = 0;
+    // IsWindowVisible: the window and its parents are shown. A dialog is built hidden and shown
+    // once its children are final.
+    virtual bool WindowVisible(WindowHandle window) = 0;
 
-    // Text in the platform's ANSI code page, as the A functions take it. Characters the code
-    // page lacks become '?', as the platform's own conversion makes them.
+    // Text in the platform's ANSI code page, as the A functions take it, one byte or byte pair
+    // per UTF-16 unit. Characters the code page lacks become '?': never a look-alike ("best
+    // fit"), which would change the art without a sign.
     virtual std::string ToAnsi(std::u16string_view text) = 0;
 
     // The clipboard in plain-text form; each call opens and closes it once. false or
     // opened == false: another program held it.
     virtual bool ClearClipboard() = 0;
-    virtual bool PutClipboardText(std::u16string_view text) = 0;
+    virtual ClipboardWrite PutClipboardText(std::u16string_view text) = 0;
     virtual ClipboardRead ReadClipboardText() = 0;
 
-    // Time of day in seconds since midnight, with fractions; restarts at 0 at midnight.
+    // Time of day in seconds since midnight, with fractions; restarts at 0 at midnight and
+    // jumps when the clock is set or daylight saving starts or ends.
     virtual double TimeOfDay() = 0;
+    // Seconds on a clock that only moves forward, at the rate of real time, from an arbitrary
+    // start: every duration is measured on it.
+    virtual double MonotonicSeconds() = 0;
 
     // Processes the pending events of our own window, then returns. false when the window is
     // closing (the program was asked to quit): every wait then ends at once.

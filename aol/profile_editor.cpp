@@ -9,7 +9,7 @@ OpenRequest edit_Profile(Desktop& desktop, unsigned timeout_ms) {
     if (frame == 0) return OpenRequest::NoClient;
     const WindowHandle toolbar = desktop.FindWindowExA(frame, 0, window_class::kToolbar);
     const WindowHandle strip = toolbar ? desktop.FindWindowExA(toolbar, 0, window_class::kToolbarStrip) : 0;
-    if (strip == 0) return OpenRequest::NoFourthIcon;
+    if (strip == 0) return OpenRequest::NoToolbar;
     // A search from 0 starts again at the first icon, so a short strip would otherwise make the
     // count wrap round and press a wrong icon.
     WindowHandle icon = 0;
@@ -33,7 +33,9 @@ WindowHandle find_x(Desktop& desktop) {
     for (WindowHandle walker = desktop.GetWindow(entry, WindowOrder::First); walker != 0;
          walker = desktop.GetWindow(walker, WindowOrder::Next)) {
         if (!desktop.ProcessPendingEvents()) return 0;
-        if (desktop.WindowProcess(walker) != client) continue;
+        // A dialog is built hidden and may still replace its children until it is shown: keys
+        // sent to it before then can go to a button that is about to disappear.
+        if (desktop.WindowProcess(walker) != client || !desktop.WindowVisible(walker)) continue;
         if (desktop.FindWindowExA(walker, 0, window_class::kButton) != 0 &&
             desktop.FindWindowExA(walker, 0, window_class::kStatic) != 0) {
             return walker;

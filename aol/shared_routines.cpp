@@ -7,8 +7,6 @@
 namespace vandrelle::aol {
 namespace {
 
-constexpr double kSecondsPerDay = 86400.0;
-
 // Nearest whole second; a half goes to the even neighbour (100.5 -> 100, 101.5 -> 102).
 double round_half_to_even(double seconds) {
     const double whole = std::floor(seconds);
@@ -28,18 +26,17 @@ SendResult click_Window(Desktop& desktop, WindowHandle window, unsigned timeout_
 }
 
 bool pause_Seconds(Desktop& desktop, double seconds) {
-    const double first_reading = desktop.TimeOfDay();
-    const double end = round_half_to_even(first_reading) + seconds;
-    double previous_reading = first_reading;
-    double days_passed = 0;  // in seconds; the time of day restarts at 0 at midnight
+    // The end is set once, from the rounded time of day; the span up to it is then waited out
+    // on the monotonic clock, so a clock set or a daylight-saving change meanwhile neither
+    // stretches nor cuts the pause, and midnight needs no special case.
+    const double time_of_day = desktop.TimeOfDay();
+    const double span = round_half_to_even(time_of_day) + seconds - time_of_day;
+    const double start = desktop.MonotonicSeconds();
     bool window_open = desktop.ProcessPendingEvents();
     while (window_open) {
-        const double reading = desktop.TimeOfDay();
-        // Only a jump back of more than half a day is midnight; a small one is a clock set back.
-        if (reading + kSecondsPerDay / 2 < previous_reading) days_passed += kSecondsPerDay;
-        previous_reading = reading;
-        const double remaining = end - (reading + days_passed);
-        if (!(remaining > 0)) return true;
+        const double remaining = span - (desktop.MonotonicSeconds() - start);
+        // Less than a microsecond left is no wait: a sleep that short may not move the clock.
+        if (!(remaining > 1e-6)) return true;
         window_open = desktop.WaitForEvents(remaining);
     }
     return false;

@@ -11,10 +11,10 @@ namespace vandrelle::aol {
 // second message is then not sent.
 SendResult click_Window(Desktop& desktop, WindowHandle window, unsigned timeout_ms);
 
-// Waits until the time of day reaches the start (rounded to the nearest second, a half to the
-// even one) plus `seconds`, sleeping between events of our own window and processing them. A
-// pause across midnight ends at the same moment it would on any other day. false when our
-// window closed meanwhile.
+// Waits until the time of day, as it ran at the start, reaches the start (rounded to the
+// nearest second, a half to the even one) plus `seconds`: a pause of 1 started at 100.4 s lasts
+// 0.6 s, one started at 100.6 s lasts 1.4 s, whatever the clock does meanwhile. Sleeps between
+// events of our own window and processes them. false when our window closed meanwhile.
 bool pause_Seconds(Desktop& desktop, double seconds);
 
 // The client's inner window ("aol child" inside the "mdiclient" of the "aol frame25" window)

@@ -32,22 +32,45 @@ void MemoryClient::open_editor() {
     editor = desktop_.add_window("AOL Child", std::string(caption::kMemberDirectory), area);
     desktop_.bring_to_top(editor);
     field = desktop_.add_window("RICHCNTL", "old profile", editor);
+    if (!options_.editor_has_icons) return;
     save_icon = desktop_.add_window("_AOL_Icon", "", editor);
     desktop_.add_window("_AOL_Icon", "", editor);
+    if (options_.slow_save) desktop_.set_slow(save_icon, message::kKeyUp);
     if (!options_.answers) return;
     const WindowHandle pressed = save_icon;
     desktop_.when([this, pressed](const Delivery& d) {
         return d.window == pressed && d.message == message::kKeyUp && d.wparam == kSpaceKey;
-    }, [this] {
-        box = desktop_.add_window("#32770", "America Online");
-        desktop_.bring_to_top(box);
-        desktop_.add_window("Static", "Your profile has been updated.", box);
-        box_button = desktop_.add_window("Button", "OK", box);
-        const WindowHandle button = box_button, dialog = box;
-        desktop_.when([button](const Delivery& d) {
-            return d.window == button && d.message == message::kKeyUp && d.posted;
-        }, [this, dialog] { desktop_.remove_window(dialog); });
-    }, options_.box_appears_after_pumps);
+    }, [this] { options_.box_built_hidden ? build_box_hidden() : show_box(); }, options_.box_appears_after_pumps);
+}
+
+void MemoryClient::show_box() {
+    box = desktop_.add_window("#32770", "America Online");
+    desktop_.bring_to_top(box);
+    desktop_.add_window("Static", "Your profile has been updated.", box);
+    add_box_button();
+}
+
+// As the platform's message box is built: hidden, with a button it throws away before it
+// shows itself with its real one.
+void MemoryClient::build_box_hidden() {
+    box = desktop_.add_window("#32770", "America Online");
+    desktop_.set_visible(box, false);
+    desktop_.bring_to_top(box);
+    desktop_.add_window("Static", "Your profile has been updated.", box);
+    const WindowHandle throwaway = desktop_.add_window("Button", "Retry", box);
+    desktop_.at_pump(desktop_.pumps() + 3, [this, throwaway] {
+        desktop_.remove_window(throwaway);
+        add_box_button();
+        desktop_.set_visible(box, true);
+    });
+}
+
+void MemoryClient::add_box_button() {
+    box_button = desktop_.add_window("Button", "OK", box);
+    const WindowHandle button = box_button, dialog = box;
+    desktop_.when([button](const Delivery& d) {
+        return d.window == button && d.message == message::kKeyUp && d.posted;
+    }, [this, dialog] { desktop_.remove_window(dialog); });
 }
 
 }  // namespace vandrelle::aol::testing

@@ -5,6 +5,7 @@
 // window's icon, pressed, brings up the client's message box, which a space key closes.
 #include <vector>
 
+#include "aol/client_methods.hpp"
 #include "aol/testing/memory_desktop.hpp"
 
 namespace vandrelle::aol::testing {
@@ -17,6 +18,9 @@ struct ClientOptions {
     int box_appears_after_pumps = 2;
     bool opens_editor = true;  // false: the fourth icon does nothing
     bool answers = true;       // false: no message box after the save icon
+    bool editor_has_icons = true;  // false: "Member Directory" has its field only
+    bool slow_save = false;    // the save icon handles its press only after the send timed out
+    bool box_built_hidden = false;  // the box is built hidden with a button it throws away
 };
 
 struct MemoryClient {
@@ -31,8 +35,32 @@ struct MemoryClient {
     void open_editor();
 
 private:
+    void show_box();
+    void build_box_hidden();
+    void add_box_button();
+
     MemoryDesktop& desktop_;
     ClientOptions options_;
+};
+
+// Our window's two methods over the memory desktop, as the real window implements them over
+// user32; counts its calls.
+class MemoryClientMethods final : public ClientMethods {
+public:
+    MemoryClientMethods(Desktop& desktop, unsigned timeout_ms) : desktop_(desktop), timeout_ms_(timeout_ms) {}
+    WindowHandle find_x() override {
+        ++find_x_calls;
+        return aol::find_x(desktop_);
+    }
+    OpenRequest edit_Profile() override {
+        ++edit_Profile_calls;
+        return aol::edit_Profile(desktop_, timeout_ms_);
+    }
+    int find_x_calls = 0, edit_Profile_calls = 0;
+
+private:
+    Desktop& desktop_;
+    unsigned timeout_ms_;
 };
 
 }  // namespace vandrelle::aol::testing

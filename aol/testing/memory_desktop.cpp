@@ -21,7 +21,7 @@ WindowHandle MemoryDesktop::add_window(std::string class_name, std::string capti
                                        ProcessId process) {
     const WindowHandle handle = next_handle_;
     next_handle_ += 4;
-    windows_[handle] = Window{std::move(class_name), std::move(caption), parent, process};
+    windows_[handle] = Window{std::move(class_name), std::move(caption), parent, process, true};
     level_of(parent).push_back(handle);
     return handle;
 }
@@ -98,6 +98,11 @@ SendResult MemoryDesktop::deliver(Delivery delivery, unsigned timeout_ms) {
         advance(timeout_ms / 1000.0);
         return SendResult::TimedOut;
     }
+    SendResult result = SendResult::Delivered;
+    if (!delivery.posted && std::find(slow_.begin(), slow_.end(), std::pair(delivery.window, delivery.message)) != slow_.end()) {
+        advance(timeout_ms / 1000.0);
+        result = SendResult::TimedOut;
+    }
     if (delivery.message == message::kSetText) windows_.at(delivery.window).caption = delivery.text;
     log_.push_back(delivery);
     // Reactions may add reactions; walk a copy.
@@ -109,7 +114,7 @@ SendResult MemoryDesktop::deliver(Delivery delivery, unsigned timeout_ms) {
             scheduled_.push_back(Scheduled{pumps_ + reaction.after_pumps, reaction.act});
         }
     }
-    return SendResult::Delivered;
+    return result;
 }
 
 SendResult MemoryDesktop::SendMessageTimeoutA(WindowHandle window, unsigned message, std::uintptr_t wparam,
@@ -126,6 +131,13 @@ void MemoryDesktop::PostMessageA(WindowHandle window, unsigned message, std::uin
     deliver(Delivery{window, message, wparam, lparam, {}, true}, 0);
 }
 
+bool MemoryDesktop::WindowVisible(WindowHandle window) {
+    for (; window != 0; window = windows_.at(window).parent) {
+        if (!exists(window) || !windows_.at(window).visible) return false;
+    }
+    return true;
+}
+
 ProcessId MemoryDesktop::WindowProcess(WindowHandle window) {
     return exists(window) ? windows_.at(window).process : 0;
 }
@@ -133,7 +145,13 @@ ProcessId MemoryDesktop::WindowProcess(WindowHandle window) {
 std::string MemoryDesktop::ToAnsi(std::u16string_view text) {
     std::string ansi;
     ansi.reserve(text.size());
-    for (const char16_t c : text) ansi += static_cast<char>(vandrelle::app::cp1252_byte(c).value_or('?'));
+    // As the platform converts to Windows-1252 without best fit: the five bytes the code page
+    // leaves undefined stand for the control characters of the same number, everything else it
+    // lacks becomes '?', one per UTF-16 unit.
+    for (const char16_t c : text) {
+        const bool undefined_byte = c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
+        ansi += static_cast<char>(undefined_byte ? c : vandrelle::app::cp1252_byte(c).value_or('?'));
+    }
     return ansi;
 }
 
@@ -150,19 +168,22 @@ bool MemoryDesktop::ClearClipboard() {
     return true;
 }
 
-bool MemoryDesktop::PutClipboardText(std::u16string_view text) {
-    if (!open_clipboard()) return false;
+ClipboardWrite MemoryDesktop::PutClipboardText(std::u16string_view text) {
+    if (clipboard_put_fails) return ClipboardWrite::Failed;
+    if (!open_clipboard()) return ClipboardWrite::Busy;
     clipboard = std::u16string(text);
     if (after_clipboard_put) after_clipboard_put();
-    return true;
+    return ClipboardWrite::Done;
 }
 
 ClipboardRead MemoryDesktop::ReadClipboardText() {
     if (!open_clipboard()) return {};
+    ++clipboard_reads;
     return ClipboardRead{true, clipboard.value_or(u"")};
 }
 
 void MemoryDesktop::advance(double seconds) {
+    monotonic_ += seconds;
     time_of_day_ += seconds;
     if (time_of_day_ >= 86400.0) time_of_day_ -= 86400.0;
 }

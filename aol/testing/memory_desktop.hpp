@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "aol/declarations.hpp"
@@ -35,6 +36,8 @@ public:
     void bring_to_top(WindowHandle window);
     void remove_window(WindowHandle window);  // with its children
     bool exists(WindowHandle window) const { return windows_.count(window) != 0; }
+    // Windows are shown when added; a dialog being built is hidden until it is final.
+    void set_visible(WindowHandle window, bool visible) { windows_.at(window).visible = visible; }
     std::string caption_of(WindowHandle window) const;  // also the text a WM_SETTEXT set
 
     // Every message that reached a window, in order; sends to a hung process are not here.
@@ -47,6 +50,9 @@ public:
     void at_pump(int pump, std::function<void()> act);
     // Sends to this process's windows time out; the clock moves by the time-out.
     void set_hung(ProcessId process, bool hung) { hung_[process] = hung; }
+    // Sends of this message to this window are handled, but only after the time-out has run out
+    // (a client saving over the network, or showing its box from inside its handling).
+    void set_slow(WindowHandle window, unsigned message) { slow_.push_back({window, message}); }
     // From the next pump on, the program is closing.
     void close_our_window() { closing_ = true; }
 
@@ -55,6 +61,9 @@ public:
     double seconds_slept() const { return seconds_slept_; }
 
     void set_time_of_day(double seconds) { time_of_day_ = seconds; }
+    // The clock is set (a sync, daylight saving): the time of day jumps, the monotonic clock
+    // does not.
+    void set_clock_by(double seconds) { time_of_day_ += seconds; }
     // Each pump that does not sleep still costs this much time.
     void set_pump_cost(double seconds) { pump_cost_ = seconds; }
     // Our window gets an event this often (the user moving the mouse): a sleep ends early then.
@@ -67,6 +76,9 @@ public:
     // Another program's doing right after we put text on the clipboard.
     std::function<void()> after_clipboard_put;
     int clipboard_opens = 0;
+    int clipboard_reads = 0;  // reads that opened the clipboard
+    // The platform refuses the text's memory or data, however often it is asked.
+    bool clipboard_put_fails = false;
 
     // Desktop
     WindowHandle FindWindowA(std::string_view class_name) override;
@@ -79,11 +91,14 @@ public:
                                 std::string_view ansi_text, unsigned timeout_ms) override;
     void PostMessageA(WindowHandle window, unsigned message, std::uintptr_t wparam, std::intptr_t lparam) override;
     ProcessId WindowProcess(WindowHandle window) override;
+    bool WindowExists(WindowHandle window) override { return exists(window); }
+    bool WindowVisible(WindowHandle window) override;
     std::string ToAnsi(std::u16string_view text) override;
     bool ClearClipboard() override;
-    bool PutClipboardText(std::u16string_view text) override;
+    ClipboardWrite PutClipboardText(std::u16string_view text) override;
     ClipboardRead ReadClipboardText() override;
     double TimeOfDay() override { return time_of_day_; }
+    double MonotonicSeconds() override { return monotonic_; }
     bool ProcessPendingEvents() override;
     bool WaitForEvents(double seconds) override;
 
@@ -93,6 +108,7 @@ private:
         std::string caption;
         WindowHandle parent = 0;
         ProcessId process = 0;
+        bool visible = true;
     };
     struct Reaction {
         std::function<bool(const Delivery&)> matches;
@@ -117,7 +133,9 @@ private:
     std::vector<Reaction> reactions_;
     std::vector<Scheduled> scheduled_;
     std::map<ProcessId, bool> hung_;
+    std::vector<std::pair<WindowHandle, unsigned>> slow_;
     double time_of_day_ = 36000.0;
+    double monotonic_ = 5000.0;
     double pump_cost_ = 0.001;
     double events_every_ = 0;  // 0: no events of our own
     int pumps_ = 0;

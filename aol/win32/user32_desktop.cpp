@@ -1,9 +1,10 @@
 // Implements vandrelle::aol::Desktop with FindWindowA/FindWindowExA/GetWindow, SendMessageTimeoutA with
-// SMTO_ABORTIFHUNG, PostMessageA, GetWindowThreadProcessId, WideCharToMultiByte(CP_ACP), the
-// clipboard in CF_UNICODETEXT, GetLocalTime, and a PeekMessage pump that sleeps in
-// MsgWaitForMultipleObjectsEx.
+// SMTO_ABORTIFHUNG, PostMessageA, GetWindowThreadProcessId, IsWindow, IsWindowVisible,
+// WideCharToMultiByte(CP_ACP) without best fit, the clipboard in CF_UNICODETEXT, GetLocalTime,
+// QueryPerformanceCounter, and a PeekMessage pump that sleeps in MsgWaitForMultipleObjectsEx.
 #include "aol/win32/user32_desktop.hpp"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -48,8 +49,8 @@ WindowHandle User32Desktop::GetWindow(WindowHandle window, WindowOrder order) {
 SendResult User32Desktop::SendMessageTimeoutA(WindowHandle window, unsigned message, std::uintptr_t wparam,
                                               std::intptr_t lparam, unsigned timeout_ms) {
     DWORD_PTR answer = 0;
-    const LRESULT sent = ::SendMessageTimeoutA(to_hwnd(window), message, wparam, lparam, SMTO_ABORTIFHUNG,
-                                               timeout_ms, &answer);
+    // SMTO_ABORTIFHUNG: a client that has stopped answering costs no time-out at all.
+    const LRESULT sent = send_(to_hwnd(window), message, wparam, lparam, SMTO_ABORTIFHUNG, timeout_ms, &answer);
     return send_result(sent, to_hwnd(window));
 }
 
@@ -63,6 +64,10 @@ void User32Desktop::PostMessageA(WindowHandle window, unsigned message, std::uin
     ::PostMessageA(to_hwnd(window), message, wparam, lparam);
 }
 
+bool User32Desktop::WindowExists(WindowHandle window) { return window != 0 && IsWindow(to_hwnd(window)); }
+
+bool User32Desktop::WindowVisible(WindowHandle window) { return window != 0 && IsWindowVisible(to_hwnd(window)); }
+
 ProcessId User32Desktop::WindowProcess(WindowHandle window) {
     DWORD process = 0;
     if (window == 0 || GetWindowThreadProcessId(to_hwnd(window), &process) == 0) return 0;
@@ -73,9 +78,14 @@ std::string User32Desktop::ToAnsi(std::u16string_view text) {
     if (text.empty()) return {};
     const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
     const int length = static_cast<int>(text.size());
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
+    // No best fit: a character the code page lacks becomes '?', never a look-alike. A UTF-8
+    // code page lacks nothing and takes neither the flag nor a default character.
+    const bool utf8 = GetACP() == CP_UTF8;
+    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const char* unknown = utf8 ? nullptr : "?";
+    const int bytes = WideCharToMultiByte(CP_ACP, flags, wide, length, nullptr, 0, unknown, nullptr);
     std::string ansi(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide, length, ansi.data(), bytes, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, flags, wide, length, ansi.data(), bytes, unknown, nullptr);
     return ansi;
 }
 
@@ -86,23 +96,28 @@ bool User32Desktop::ClearClipboard() {
     return true;
 }
 
-bool User32Desktop::PutClipboardText(std::u16string_view text) {
+ClipboardWrite User32Desktop::PutClipboardText(std::u16string_view text) {
     const std::size_t bytes = (text.size() + 1) * sizeof(char16_t);
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (memory == nullptr) return false;
+    if (memory == nullptr) return ClipboardWrite::Failed;
     auto* target = static_cast<char16_t*>(GlobalLock(memory));
+    if (target == nullptr) {
+        GlobalFree(memory);
+        return ClipboardWrite::Failed;
+    }
     if (!text.empty()) std::memcpy(target, text.data(), text.size() * sizeof(char16_t));
     target[text.size()] = u'\0';
     GlobalUnlock(memory);
     if (!OpenClipboard(own_window_)) {
         GlobalFree(memory);
-        return false;
+        return ClipboardWrite::Busy;
     }
     EmptyClipboard();
     // Once set, the clipboard owns the memory; the platform offers the 8-bit form to others.
-    if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) GlobalFree(memory);
+    const bool set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    if (!set) GlobalFree(memory);
     CloseClipboard();
-    return true;
+    return set ? ClipboardWrite::Done : ClipboardWrite::Failed;
 }
 
 ClipboardRead User32Desktop::ReadClipboardText() {
@@ -110,12 +125,21 @@ ClipboardRead User32Desktop::ReadClipboardText() {
     ClipboardRead read{true, {}};
     if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
         if (const auto* text = static_cast<const char16_t*>(GlobalLock(memory))) {
-            read.text = text;
+            // Another program's text need not end in a NUL: never read past its memory block.
+            const std::size_t units = GlobalSize(memory) / sizeof(char16_t);
+            read.text.assign(text, std::find(text, text + units, u'\0'));
             GlobalUnlock(memory);
         }
     }
     CloseClipboard();
     return read;
+}
+
+double User32Desktop::MonotonicSeconds() {
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
 double User32Desktop::TimeOfDay() {

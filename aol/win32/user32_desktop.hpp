@@ -15,6 +15,9 @@ public:
     // `own_window` is our window: it owns the clipboard while we use it, it gets dialog
     // navigation while we pump, and its closing ends every wait. May be null (tests).
     explicit User32Desktop(HWND own_window) : own_window_(own_window) {}
+    // For tests: every send goes through `send` instead of the platform's SendMessageTimeoutA.
+    using SendFunction = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM, UINT, UINT, PDWORD_PTR);
+    User32Desktop(HWND own_window, SendFunction send) : own_window_(own_window), send_(send) {}
 
     WindowHandle FindWindowA(std::string_view class_name) override;
     WindowHandle FindWindowExA(WindowHandle parent, WindowHandle after, std::string_view class_name,
@@ -26,11 +29,14 @@ public:
                                 std::string_view ansi_text, unsigned timeout_ms) override;
     void PostMessageA(WindowHandle window, unsigned message, std::uintptr_t wparam, std::intptr_t lparam) override;
     ProcessId WindowProcess(WindowHandle window) override;
+    bool WindowExists(WindowHandle window) override;
+    bool WindowVisible(WindowHandle window) override;
     std::string ToAnsi(std::u16string_view text) override;
     bool ClearClipboard() override;
-    bool PutClipboardText(std::u16string_view text) override;
+    ClipboardWrite PutClipboardText(std::u16string_view text) override;
     ClipboardRead ReadClipboardText() override;
     double TimeOfDay() override;
+    double MonotonicSeconds() override;
     bool ProcessPendingEvents() override;
     bool WaitForEvents(double seconds) override;
 
@@ -41,6 +47,7 @@ private:
     bool window_closing() const;
 
     HWND own_window_;
+    SendFunction send_ = ::SendMessageTimeoutA;
     bool quit_seen_ = false;
 };
 

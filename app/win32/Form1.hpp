@@ -21,13 +21,13 @@
 
 namespace vandrelle::app::win32 {
 
-class Form1 {
+class Form1 final : public vandrelle::aol::ClientMethods {
 public:
     // The standard colour dialog, and the program ends when the window closes.
     Form1();
     // For tests: a stand-in colour dialog, and a window whose closing leaves the thread running.
     Form1(std::unique_ptr<ColourDialog> colour_dialog, bool quit_when_closed);
-    ~Form1();
+    ~Form1() override;
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
@@ -52,9 +52,11 @@ public:
     // For tests: a stand-in for the preview's edit menu.
     void SetEditMenu(std::unique_ptr<EditMenuPopup> menu);
 
-    // Used by Add To Profile (Form1_profile.cpp).
-    HWND find_x();
-    void edit_Profile();
+    // Add To Profile reaches the client through these (Form1_profile.cpp).
+    vandrelle::aol::WindowHandle find_x() override;
+    vandrelle::aol::OpenRequest edit_Profile() override;
+    // For tests: shorter bounds for Add To Profile's waits.
+    void set_profile_limits(const vandrelle::aol::AutomationLimits& limits) { profile_limits_ = limits; }
 
 private:
     static LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
@@ -129,6 +131,7 @@ private:
     PreviewUndo undo_{RichTextBox};
     PicturePopup picture_popup_;
     bool swallow_control_char_ = false;  // a Ctrl shortcut's character is still to come
+    vandrelle::aol::AutomationLimits profile_limits_;
 };
 
 }  // namespace vandrelle::app::win32

@@ -1,13 +1,12 @@
 // Add To Profile and the two public methods it uses: thin adapters from the window to the
 // automation in aol/, over the real desktop.
-#include <cstdlib>
 #include <string>
 
 #include "app/win32/Form1.hpp"
 #include "app/win32/message_box.hpp"
 #include "aol/add_to_profile.hpp"
 #include "aol/profile_editor.hpp"
-#include "aol/profile_messages.hpp"
+#include "aol/outcome_texts.hpp"
 #include "aol/win32/user32_desktop.hpp"
 
 namespace vandrelle::app::win32 {
@@ -28,30 +27,16 @@ private:
     RichPreview& preview_;
 };
 
-// The waits' bounds; VANDRELLE_AOL_WAIT_SECONDS shortens them for tests that drive the program
-// from outside.
-vandrelle::aol::AutomationLimits limits_from_environment() {
-    vandrelle::aol::AutomationLimits limits;
-    if (const char* text = std::getenv("VANDRELLE_AOL_WAIT_SECONDS")) {
-        const double seconds = std::strtod(text, nullptr);
-        if (seconds > 0 && seconds <= 600) {
-            limits.wait_seconds = seconds;
-            limits.send_timeout_ms = static_cast<unsigned>(seconds * 1000 < 5000 ? seconds * 1000 : 5000);
-        }
-    }
-    return limits;
-}
-
 }  // namespace
 
-HWND Form1::find_x() {
+vandrelle::aol::WindowHandle Form1::find_x() {
     vandrelle::aol::win32::User32Desktop desktop(hwnd_);
-    return vandrelle::aol::win32::to_hwnd(vandrelle::aol::find_x(desktop));
+    return vandrelle::aol::find_x(desktop);
 }
 
-void Form1::edit_Profile() {
+vandrelle::aol::OpenRequest Form1::edit_Profile() {
     vandrelle::aol::win32::User32Desktop desktop(hwnd_);
-    vandrelle::aol::edit_Profile(desktop, vandrelle::aol::AutomationLimits{}.send_timeout_ms);
+    return vandrelle::aol::edit_Profile(desktop, profile_limits_.send_timeout_ms);
 }
 
 // Carries the preview's text and the credit line into the client's "Member Directory" window,
@@ -59,11 +44,15 @@ void Form1::edit_Profile() {
 void Form1::Command3_Click() {
     vandrelle::aol::win32::User32Desktop desktop(hwnd_);
     PreviewForProfile preview(RichTextBox);
-    const vandrelle::aol::ProfileOutcome outcome = profile_run_.Run(desktop, preview, limits_from_environment());
+    const vandrelle::aol::ProfileOutcome outcome = profile_run_.Run(desktop, *this, preview, profile_limits_);
     if (desktop.quit_seen() || !IsWindow(hwnd_)) return;
-    if (const auto shown = vandrelle::aol::message_for(outcome)) {
-        const UINT icon = shown->icon == vandrelle::aol::MessageIcon::Information ? MB_ICONINFORMATION : MB_ICONWARNING;
-        show_prompt(hwnd_, shown->prompt, shown->title, icon);
+    auto show = [this](const vandrelle::aol::OutcomeText& text) {
+        const UINT icon = text.icon == vandrelle::aol::TextIcon::Information ? MB_ICONINFORMATION : MB_ICONWARNING;
+        show_prompt(hwnd_, text.prompt, text.title, icon);
+    };
+    if (const auto shown = vandrelle::aol::outcome_text(outcome)) show(*shown);
+    if (outcome != vandrelle::aol::ProfileOutcome::AlreadyRunning && profile_run_.text_left_on_clipboard()) {
+        show(vandrelle::aol::text_left_on_clipboard_text());
     }
 }
 

@@ -1,7 +1,8 @@
 // CPU time the tool's process uses during one Add To Profile run against the stand-in client,
 // as a share of the run's wall time. The run is mostly waiting (for the client's window, the
 // one-second pause, the client's box), so the share shows whether those waits sleep or spin.
-// Prints one line; not a test.
+// Also the share of the one-second pause alone on the real desktop, with our window live.
+// Prints its figures; not a test.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -10,6 +11,8 @@
 #include <string>
 
 #include "app/win32/Form1.hpp"
+#include "aol/shared_routines.hpp"
+#include "aol/win32/user32_desktop.hpp"
 #include "automation_standin.hpp"
 #include "window_test_support.hpp"
 
@@ -44,6 +47,19 @@ int main() {
     vandrelle::app::win32::Form1 form;
     if (!form.Create(GetModuleHandleW(nullptr))) return 1;
     form.Show(SW_SHOWNOACTIVATE);
+
+    // The pause alone: it must sleep between our window's events, not spin.
+    {
+        vandrelle::aol::win32::User32Desktop desktop(form.hwnd());
+        constexpr int kPauses = 3;
+        const double cpu_before = cpu_seconds(), wall_before = wall_seconds();
+        for (int n = 0; n < kPauses; ++n) vandrelle::aol::pause_Seconds(desktop, 1);
+        const double wall = wall_seconds() - wall_before, cpu = cpu_seconds() - cpu_before;
+        std::printf("pause_Seconds(1) x %d on the real desktop: wall %.3f s, CPU %.3f s, CPU share %.2f%% "
+                    "(goal under 1%%)\n",
+                    kPauses, wall, cpu, 100.0 * cpu / wall);
+    }
+
     form.RichTextBox.SetText(u"abc\r\ncab\r\nbca\r\n  _____\r\n |     |\r\n |_____|\r\n");
 
     // The first run opens "Member Directory" through the toolbar; the others find it open. The

@@ -5,8 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -33,8 +36,33 @@ std::vector<std::string> events(const Standin& client) {
 class AddToProfileTest : public window_test::FormTest {
 protected:
     void SetUp() override {
-        _putenv("VANDRELLE_AOL_WAIT_SECONDS=3");  // short bounds keep the failing cases quick
         FormTest::SetUp();
+        form_->set_profile_limits(kShortLimits);  // short bounds keep the failing cases quick
+    }
+    static constexpr vandrelle::aol::AutomationLimits kShortLimits{.wait_seconds = 3, .send_timeout_ms = 1000};
+
+    // Presses "Add To Profile" while another thread reads and dismisses every box of ours until
+    // the press returns; `meanwhile` runs on that thread first. The boxes' prompts, in order.
+    std::vector<std::wstring> press_dismissing_boxes(const std::function<void()>& meanwhile = {}) {
+        std::vector<std::wstring> prompts;
+        std::atomic<bool> pressed{false};
+        std::thread watcher([&] {
+            if (meanwhile) meanwhile();
+            HWND last = nullptr;
+            while (!pressed) {
+                const HWND box = window_test::find_message_box(GetCurrentProcessId());
+                if (box != nullptr && box != last) {
+                    prompts.push_back(window_test::read_message_box(box).prompt);
+                    PostMessageW(box, WM_COMMAND, IDOK, 0);
+                    last = box;
+                }
+                Sleep(50);
+            }
+        });
+        click(Control::Command3);
+        pressed = true;
+        watcher.join();
+        return prompts;
     }
 
     // Presses "Add To Profile" while another thread watches: whether our window answered
@@ -142,7 +170,11 @@ TEST_F(AddToProfileTest, EditorThatNeverOpensEndsTheBoundedWaitWithAMessage) {
     Standin client("--no-profile-window");
     ASSERT_TRUE(client.started());
     preview().SetText(u"art\r\n");
+    _putenv("VANDRELLE_AOL_WAIT_SECONDS=0.2");  // a user's environment changes no bound
+    const auto start = std::chrono::steady_clock::now();
     const Watched watched = press_and_watch_for_box();
+    _putenv("VANDRELLE_AOL_WAIT_SECONDS=");
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2900)) << "the bound the code sets";
     EXPECT_TRUE(watched.answered_meanwhile) << "our window answers while it waits for the client";
     EXPECT_NE(watched.box.prompt.find(L"did not open its Member Directory window"), std::wstring::npos);
     EXPECT_EQ(preview().Text(), u"art\r\n");
@@ -161,6 +193,56 @@ TEST_F(AddToProfileTest, AnotherProgramsDialogAboveTheClientsBoxIsNotPressed) {
 
     ASSERT_TRUE(client.wait_for_line("box closed 1")) << "the client's own box is the one pressed";
     EXPECT_EQ(other_program.log(), std::vector<std::string>{"decoy shown"}) << "the other program's box got nothing";
+}
+
+TEST_F(AddToProfileTest, TheClientsAnswerIsAwaitedAndItsRealButtonPressed) {
+    const char* const cases[] = {
+        "--editor-open --slow-save 2500",       // saves over the network for longer than a send may take
+        "--editor-open --answer-inside-press",  // shows its box before the press returns
+        "--editor-open --box-built-hidden",     // builds its box hidden and replaces its button
+    };
+    for (const char* arguments : cases) {
+        Standin client(arguments);
+        ASSERT_TRUE(client.started()) << arguments;
+        preview().SetText(u"art\r\n");
+        EXPECT_EQ(press_dismissing_boxes(), std::vector<std::wstring>{}) << arguments << ": no box of ours";
+        EXPECT_TRUE(client.wait_for_line("box closed 1", std::chrono::seconds(3))) << arguments;
+    }
+}
+
+TEST_F(AddToProfileTest, ASecondPressDuringARunIsIgnored) {
+    Standin client("--no-profile-window");
+    ASSERT_TRUE(client.started());
+    preview().SetText(u"art\r\n");
+    const HWND button = control(Control::Command3);
+    const auto prompts = press_dismissing_boxes([&] {
+        Sleep(500);  // while the first run waits for "Member Directory"
+        PostMessageW(button, BM_CLICK, 0, 0);
+        PostMessageW(button, BM_CLICK, 0, 0);
+    });
+    EXPECT_EQ(prompts.size(), 1u) << "one run, one box";
+    const auto lines = client.log();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "icon4 WM_CHAR 108"), 1) << "the toolbar is pressed once";
+}
+
+// The field gets the bytes of the system's own code page; a character it lacks becomes '?',
+// never a look-alike. Run once more with a Cyrillic locale (code page 1251).
+TEST_F(AddToProfileTest, TheFieldGetsTheCodePagesOwnBytes) {
+    if (const char* expected = std::getenv("VANDRELLE_TEST_EXPECT_ACP")) {
+        ASSERT_EQ(GetACP(), static_cast<UINT>(std::atoi(expected))) << "the locale the run asked for";
+    }
+    const std::string expected = GetACP() == 1251 ? "\r\n\xcf caf? ? \x88\r\n" : "\r\n? caf\xe9 ? \x80\r\n";
+    ASSERT_TRUE(GetACP() == 1251 || GetACP() == 1252) << GetACP();
+    Standin client("--editor-open");
+    ASSERT_TRUE(client.started());
+    preview().SetText(u"\u041f caf\u00e9 \u0141 \u20ac\r\n");
+    click(Control::Command3);
+    ASSERT_TRUE(client.wait_for_line("box closed 1"));
+    std::string field_got;  // the hex of the last text the field received
+    for (const std::string& line : client.log()) {
+        if (line.rfind("field WM_SETTEXT ", 0) == 0) field_got = line.substr(17);
+    }
+    EXPECT_EQ(field_got, automation_test::hex_of(expected + kCredit)) << "code page " << GetACP();
 }
 
 }  // namespace

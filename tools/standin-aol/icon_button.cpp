@@ -65,7 +65,8 @@ LRESULT CALLBACK icon_procedure(HWND window, UINT message, WPARAM wparam, LPARAM
             if (message == WM_KEYUP) record(window, message, wparam);
             if (icon->down && (message == WM_LBUTTONUP || wparam == VK_SPACE)) {
                 set_down(window, false);
-                PostMessageA(icon->notify, kIconPressed, static_cast<WPARAM>(id), 0);
+                // Handled inside the press, as the client does: a slow save keeps the sender waiting.
+                SendMessageA(icon->notify, kIconPressed, static_cast<WPARAM>(id), 0);
             }
             return 0;
         case WM_CHAR:

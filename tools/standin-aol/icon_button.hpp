@@ -1,7 +1,8 @@
 #pragma once
 // The client's icon button ("_AOL_Icon"): pressed by a left-button-down followed by the release
 // of the space key or of the mouse button; a button-down followed by a typed character is a
-// menu key. It tells its parent's owner by posting kIconPressed / kIconKey to `notify`.
+// menu key. It tells its parent's owner by sending kIconPressed (inside the press) and posting
+// kIconKey to `notify`.
 #include <windows.h>
 
 namespace standin {

@@ -1,6 +1,7 @@
 // standin-aol.exe: a stand-in for the AOL client, to try Vandrelle's Add To Profile and to test
 // it. With no arguments it is a small demo client: its window shows what it receives.
 //   standin-aol [--log PATH] [--editor-open] [--hang-on-text] [--no-profile-window] [--decoy]
+//               [--slow-save MS] [--answer-inside-press] [--box-built-hidden]
 #include <windows.h>
 
 #include <cstdlib>
@@ -22,10 +23,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
             options.no_profile_window = true;
         } else if (std::strcmp(argument, "--decoy") == 0) {
             options.decoy = true;
+        } else if (std::strcmp(argument, "--slow-save") == 0 && n + 1 < __argc) {
+            options.slow_save_ms = std::atoi(__argv[++n]);
+        } else if (std::strcmp(argument, "--answer-inside-press") == 0) {
+            options.answer_inside_press = true;
+        } else if (std::strcmp(argument, "--box-built-hidden") == 0) {
+            options.box_built_hidden = true;
         } else {
             MessageBoxA(nullptr,
                         "Usage: standin-aol [--log PATH] [--editor-open] [--hang-on-text] [--no-profile-window] "
-                        "[--decoy]",
+                        "[--decoy] [--slow-save MS] [--answer-inside-press] [--box-built-hidden]",
                         "Stand-in AOL client", MB_OK | MB_ICONWARNING);
             return 2;
         }

@@ -139,12 +139,61 @@ void create_frame_children(HWND frame) {
                                      kToolbarHeight, 10, 10, frame, nullptr, g_client->instance, &area);
 }
 
+constexpr UINT_PTR kShowBoxTimer = 1;
+constexpr int kThrowawayButtonId = 2;
+
+// The box built in stages: its throw-away button goes and its real one comes before it shows.
+INT_PTR CALLBACK staged_box_procedure(HWND box, UINT message, WPARAM wparam, LPARAM) {
+    switch (message) {
+        case WM_TIMER:
+            KillTimer(box, kShowBoxTimer);
+            DestroyWindow(GetDlgItem(box, kThrowawayButtonId));
+            CreateWindowExA(0, "Button", "OK", WS_CHILD | WS_VISIBLE | BS_DEFPUSHBUTTON, 110, 60, 80, 26, box,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDOK)), g_client->instance, nullptr);
+            ShowWindow(box, SW_SHOWNOACTIVATE);
+            g_client->log.add("box shown");
+            return TRUE;
+        case WM_COMMAND:
+            if (LOWORD(wparam) == IDOK) {
+                g_client->log.add("box closed 1");
+                DestroyWindow(box);
+            }
+            return TRUE;
+    }
+    return FALSE;
+}
+
+void build_box_hidden() {
+    HWND box = CreateWindowExA(WS_EX_DLGMODALFRAME, "#32770", "America Online", WS_POPUP | WS_CAPTION, 200, 200, 300,
+                               130, g_client->frame, nullptr, g_client->instance, nullptr);
+    SetWindowLongPtrA(box, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(staged_box_procedure));
+    CreateWindowExA(0, "Static", "Your profile has been updated.", WS_CHILD | WS_VISIBLE, 10, 10, 280, 40, box,
+                    nullptr, g_client->instance, nullptr);
+    CreateWindowExA(0, "Button", "Retry", WS_CHILD | WS_VISIBLE, 10, 60, 80, 26, box,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(kThrowawayButtonId)), g_client->instance, nullptr);
+    SetTimer(box, kShowBoxTimer, 400, nullptr);
+}
+
 // The client's answer to an update of the profile: a modal message box, as the real one shows.
 void show_answer() {
+    if (g_client->options.box_built_hidden) {
+        build_box_hidden();
+        return;
+    }
     g_client->log.add("box shown");
     const int answer =
         MessageBoxA(g_client->frame, "Your profile has been updated.", "America Online", MB_OK | MB_ICONINFORMATION);
     g_client->log.add("box closed " + std::to_string(answer));
+}
+
+// The save icon's press: answered after the press returns, after a slow save, or from inside it.
+void save_pressed(HWND frame) {
+    if (g_client->options.answer_inside_press) {
+        show_answer();
+        return;
+    }
+    if (g_client->options.slow_save_ms > 0) Sleep(static_cast<DWORD>(g_client->options.slow_save_ms));
+    PostMessageA(frame, kShowAnswer, 0, 0);
 }
 
 LRESULT CALLBACK frame_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -161,7 +210,7 @@ LRESULT CALLBACK frame_procedure(HWND window, UINT message, WPARAM wparam, LPARA
             return 0;
         case kIconPressed:
             if (wparam == kProfileIconId) open_editor();
-            if (wparam == kSaveIconId) PostMessageA(window, kShowAnswer, 0, 0);  // answer after the press returns
+            if (wparam == kSaveIconId) save_pressed(window);
             if (wparam == kSaveIconId + 1 && g_client->editor != nullptr) {
                 SendMessageA(g_client->area, WM_MDIDESTROY, reinterpret_cast<WPARAM>(g_client->editor), 0);
             }

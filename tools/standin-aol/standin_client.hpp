@@ -16,6 +16,10 @@ struct Options {
     bool hang_on_text = false;  // --hang-on-text: stops answering when the field gets a text
     bool decoy = false;         // --decoy: another program's "Delete file?" box, always on top
     bool no_profile_window = false;  // --no-profile-window: the fourth icon opens nothing
+    int slow_save_ms = 0;            // --slow-save MS: the save icon's press takes this long
+    bool answer_inside_press = false;  // --answer-inside-press: the box shows before the press returns
+    bool box_built_hidden = false;   // --box-built-hidden: the box is built hidden with a button it
+                                     // throws away, and shown later with its real one
 };
 
 int run_client(HINSTANCE instance, const Options& options);
