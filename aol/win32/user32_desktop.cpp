@@ -154,7 +154,6 @@ bool User32Desktop::window_closing() const {
 
 bool User32Desktop::ProcessPendingEvents() {
     if (window_closing()) return false;
-    HWND dialog = own_window_ ? GetAncestor(own_window_, GA_ROOT) : nullptr;
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
@@ -163,9 +162,12 @@ bool User32Desktop::ProcessPendingEvents() {
             PostQuitMessage(static_cast<int>(message.wParam));
             break;
         }
-        if (dialog != nullptr && IsDialogMessageW(dialog, &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        if (route_) {
+            route_(message);
+        } else {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
     }
     return !window_closing();
 }

@@ -3,6 +3,8 @@
 // goes through here and nowhere else.
 #include <windows.h>
 
+#include <functional>
+
 #include "aol/declarations.hpp"
 
 namespace vandrelle::aol::win32 {
@@ -12,12 +14,17 @@ inline WindowHandle to_handle(HWND window) { return reinterpret_cast<WindowHandl
 
 class User32Desktop final : public Desktop {
 public:
-    // `own_window` is our window: it owns the clipboard while we use it, it gets dialog
-    // navigation while we pump, and its closing ends every wait. May be null (tests).
-    explicit User32Desktop(HWND own_window) : own_window_(own_window) {}
-    // For tests: every send goes through `send` instead of the platform's SendMessageTimeoutA.
+    // Runs one message of our thread that arrives while we wait, as our window's own message
+    // loop would: its shortcuts and dialog navigation keep working during a wait.
+    using MessageRoute = std::function<void(MSG&)>;
     using SendFunction = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM, UINT, UINT, PDWORD_PTR);
-    User32Desktop(HWND own_window, SendFunction send) : own_window_(own_window), send_(send) {}
+
+    // `own_window` is our window: it owns the clipboard while we use it, and its closing ends
+    // every wait. May be null (tests), and so may `route` (messages are then only translated
+    // and dispatched). For tests, every send goes through `send` instead of the platform's
+    // SendMessageTimeoutA.
+    explicit User32Desktop(HWND own_window, MessageRoute route = {}, SendFunction send = ::SendMessageTimeoutA)
+        : own_window_(own_window), route_(std::move(route)), send_(send) {}
 
     WindowHandle FindWindowA(std::string_view class_name) override;
     WindowHandle FindWindowExA(WindowHandle parent, WindowHandle after, std::string_view class_name,
@@ -47,7 +54,8 @@ private:
     bool window_closing() const;
 
     HWND own_window_;
-    SendFunction send_ = ::SendMessageTimeoutA;
+    MessageRoute route_;
+    SendFunction send_;
     bool quit_seen_ = false;
 };
 

@@ -48,6 +48,10 @@ public:
     // say) undo and redo as in the preview. Returns whether it took the message, which the
     // message loop then leaves alone.
     bool TranslateShortcut(const MSG& message);
+    // Handles one message of the thread as the window wants it: its shortcuts first, then Tab
+    // and the arrow keys between its controls as in a dialog, else the usual translation and
+    // dispatch. The program's message loop and Add To Profile's waits both run messages here.
+    void RouteMessage(MSG& message);
 
     // For tests: a stand-in for the preview's edit menu.
     void SetEditMenu(std::unique_ptr<EditMenuPopup> menu);

@@ -39,6 +39,13 @@ bool Form1::TranslateShortcut(const MSG& message) {
     return true;
 }
 
+void Form1::RouteMessage(MSG& message) {
+    if (TranslateShortcut(message)) return;
+    if (IsDialogMessageW(hwnd_, &message)) return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
 // The preview's keyboard and mouse input, before the pane acts on it. Returns nonzero for
 // input the form has answered, which the pane then ignores.
 LRESULT Form1::OnPreviewInput(const NMHDR& header) {

@@ -30,19 +30,19 @@ private:
 }  // namespace
 
 vandrelle::aol::WindowHandle Form1::find_x() {
-    vandrelle::aol::win32::User32Desktop desktop(hwnd_);
+    vandrelle::aol::win32::User32Desktop desktop(hwnd_, [this](MSG& message) { RouteMessage(message); });
     return vandrelle::aol::find_x(desktop);
 }
 
 vandrelle::aol::OpenRequest Form1::edit_Profile() {
-    vandrelle::aol::win32::User32Desktop desktop(hwnd_);
+    vandrelle::aol::win32::User32Desktop desktop(hwnd_, [this](MSG& message) { RouteMessage(message); });
     return vandrelle::aol::edit_Profile(desktop, profile_limits_.send_timeout_ms);
 }
 
 // Carries the preview's text and the credit line into the client's "Member Directory" window,
 // or tells the user why it could not.
 void Form1::Command3_Click() {
-    vandrelle::aol::win32::User32Desktop desktop(hwnd_);
+    vandrelle::aol::win32::User32Desktop desktop(hwnd_, [this](MSG& message) { RouteMessage(message); });
     PreviewForProfile preview(RichTextBox);
     const vandrelle::aol::ProfileOutcome outcome = profile_run_.Run(desktop, *this, preview, profile_limits_);
     if (desktop.quit_seen() || !IsWindow(hwnd_)) return;

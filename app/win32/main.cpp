@@ -14,12 +14,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show_command) {
     form.Show(show_command);
 
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (form.TranslateShortcut(message)) continue;
-        // Tab and the arrow keys move between the controls as in a dialog.
-        if (IsDialogMessageW(form.hwnd(), &message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) form.RouteMessage(message);
     return static_cast<int>(message.wParam);
 }

@@ -22,7 +22,7 @@ LRESULT WINAPI recording_send(HWND, UINT, WPARAM, LPARAM, UINT flags, UINT, PDWO
 // A client that has stopped answering must not hold us for the whole time-out on every send.
 TEST(User32Desktop, EverySendGivesUpAtOnceOnAHungClient) {
     g_send_flags.clear();
-    User32Desktop desktop(nullptr, recording_send);
+    User32Desktop desktop(nullptr, {}, recording_send);
     desktop.SendMessageTimeoutA(1, WM_LBUTTONDOWN, 0, 0, 100);
     desktop.SendTextTimeoutA(1, WM_SETTEXT, 0, "text", 100);
     ASSERT_EQ(g_send_flags.size(), 2u);
