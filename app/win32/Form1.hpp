@@ -97,6 +97,7 @@ private:
     LRESULT OnPreviewInput(const NMHDR& header);
     void run_preview_key(vandrelle::app::PreviewKey key);
     void press(Control button);
+    void notify_click(Control button);  // a BN_CLICKED of the button, through the window procedure
     static LRESULT CALLBACK text_line_procedure(HWND box, UINT message, WPARAM wparam, LPARAM lparam,
                                                 UINT_PTR subclass_id, DWORD_PTR form);
 

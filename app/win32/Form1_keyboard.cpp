@@ -95,10 +95,16 @@ void Form1::run_preview_key(PreviewKey key) {
     }
 }
 
-// As a click on the button; the buttons then show the selection's formatting, as on SelChange.
+// As a click on the button, told to the window as the button itself tells it (the focus stays
+// where it is); the buttons then show the selection's formatting, as on SelChange.
 void Form1::press(Control button) {
-    OnCommand(control_id(button), BN_CLICKED);
+    notify_click(button);
     RichTextBox_SelChange();
+}
+
+void Form1::notify_click(Control button) {
+    SendMessageW(hwnd_, WM_COMMAND, MAKEWPARAM(control_id(button), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(control(button)));
 }
 
 // Enter in the spiral text box presses the spiral "Add To Preview". The box asks for Enter
@@ -111,7 +117,7 @@ LRESULT CALLBACK Form1::text_line_procedure(HWND box, UINT message, WPARAM wpara
             break;
         case WM_KEYDOWN:
             if (wparam == VK_RETURN) {
-                reinterpret_cast<Form1*>(form)->OnCommand(control_id(Control::Command1), BN_CLICKED);
+                reinterpret_cast<Form1*>(form)->notify_click(Control::Command1);
                 return 0;
             }
             break;
