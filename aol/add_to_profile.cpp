@@ -127,16 +127,9 @@ private:
         const WindowHandle field = desktop_.FindWindowExA(editor, 0, window_class::kRichField);
         if (field == 0) return unless_gone(ProfileOutcome::NoTextField, editor);
         if (send_text(field, "") == SendResult::TimedOut) return ProfileOutcome::ClientNotResponding;
-        // The text comes back from the clipboard. Should another program have changed the
-        // clipboard in between, or hold it now, the text we composed goes instead: never a
-        // stranger's.
-        ClipboardRead back;
-        with_clipboard(desktop_, limits_, [&] {
-            back = desktop_.ReadClipboardText();
-            return back.opened;
-        });
-        const std::u16string& carried = back.opened && back.text == composed ? back.text : composed;
-        if (send_text(field, desktop_.ToAnsi(u"\r\n" + carried)) == SendResult::TimedOut) {
+        // The text we composed goes, not the clipboard's: another program may have changed the
+        // clipboard in between, and what it put there (a copied password) is neither read nor sent.
+        if (send_text(field, desktop_.ToAnsi(u"\r\n" + composed)) == SendResult::TimedOut) {
             return ProfileOutcome::ClientNotResponding;
         }
         return ProfileOutcome::Sent;
@@ -149,12 +142,19 @@ private:
         // A client that saves over the network, or shows its box from inside its handling of
         // the press, does not return from the press in time: its box is awaited all the same.
         click_Window(desktop_, save_icon, limits_.send_timeout_ms);
-        WindowHandle box = 0;
-        const ProfileOutcome answered =
-            waited(wait_for_window(desktop_, limits_, box, [&] { return window_.find_x(); }),
-                   ProfileOutcome::ClientDidNotAnswer);
-        if (answered != ProfileOutcome::Sent) return answered;
-        const WindowHandle button = desktop_.FindWindowExA(box, 0, window_class::kButton);
+        // The box may close, or lose its button, between being found and being searched: a post
+        // to no window would reach nothing, so the box and its button are looked for together.
+        WindowHandle button = 0;
+        const Waited how = wait_for_window(desktop_, limits_, button, [&] {
+            const WindowHandle box = window_.find_x();
+            return box != 0 ? desktop_.FindWindowExA(box, 0, window_class::kButton) : 0;
+        });
+        // Save was pressed: a client that closes now may or may not have saved the profile.
+        if (how == Waited::ClientGone) return ProfileOutcome::ClientClosedAfterSave;
+        if (const ProfileOutcome answered = waited(how, ProfileOutcome::ClientDidNotAnswer);
+            answered != ProfileOutcome::Sent) {
+            return answered;
+        }
         desktop_.PostMessageA(button, message::kKeyDown, kSpaceKey, 0);
         desktop_.PostMessageA(button, message::kKeyUp, kSpaceKey, 0);
         return ProfileOutcome::Sent;

@@ -29,22 +29,23 @@ public:
 };
 
 enum class ProfileOutcome {
-    Sent,                 // the field holds the profile text and the client's box was pressed
-    EmptyPreview,         // nothing in the preview, at the start or when the text was taken
-    AlreadyRunning,       // a second press while one run is under way: ignored
-    ClientNotRunning,     // no client main window at the start
-    ClientClosed,         // the client's main window went away during the run
-    NoToolbar,            // the client has no toolbar strip to open "Member Directory" with
-    TooFewToolbarIcons,   // the toolbar strip has fewer than four icons: nothing pressed
-    EditorDidNotOpen,     // "Member Directory" did not appear within the wait
-    EditorClosed,         // "Member Directory" closed before the profile was saved
-    NoTextField,          // "Member Directory" has no rich-text field: nothing was sent
-    NoSaveButton,         // the text is in the field, but there is no icon button to save it
-    ClientNotResponding,  // a send to the client was not handled in time
-    ClientDidNotAnswer,   // the text was placed and the icon pressed, but no box came
-    ClipboardBusy,        // another program held the clipboard: nothing was sent
-    ClipboardFailed,      // the platform refused to put the text on the clipboard: nothing was sent
-    Abandoned,            // our window closed during a wait
+    Sent,                   // the field holds the profile text and the client's box was pressed
+    EmptyPreview,           // nothing in the preview, at the start or when the text was taken
+    AlreadyRunning,         // a second press while one run is under way: ignored
+    ClientNotRunning,       // no client main window at the start
+    ClientClosed,           // the client's main window went away before the save icon was pressed
+    NoToolbar,              // the client has no toolbar strip to open "Member Directory" with
+    TooFewToolbarIcons,     // the toolbar strip has fewer than four icons: nothing pressed
+    EditorDidNotOpen,       // "Member Directory" did not appear within the wait
+    EditorClosed,           // "Member Directory" closed before the profile was saved
+    NoTextField,            // "Member Directory" has no rich-text field: nothing was sent
+    NoSaveButton,           // the text is in the field, but there is no icon button to save it
+    ClientNotResponding,    // a send to the client was not handled in time
+    ClientDidNotAnswer,     // the text was placed and the icon pressed, but no box came to be pressed
+    ClientClosedAfterSave,  // the icon was pressed, then the client closed before its box came
+    ClipboardBusy,          // another program held the clipboard: nothing was sent
+    ClipboardFailed,        // the platform refused to put the text on the clipboard: nothing was sent
+    Abandoned,              // our window closed during a wait
 };
 
 // One run per press. The runner remembers whether a run is under way, so that a press arriving

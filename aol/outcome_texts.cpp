@@ -65,6 +65,11 @@ constexpr Row kTexts[] = {
       u"client did not answer.\r\n\r\nCheck the client's window to see whether the profile was saved. Your "
       u"preview is unchanged.",
       kTitle, kWarn}},
+    {ProfileOutcome::ClientClosedAfterSave,
+     {u"Your profile text was placed in the Member Directory window and its save button was pressed, but the "
+      u"AOL client closed before answering.\r\n\r\nCheck your profile in the client to see whether it was saved. "
+      u"Your preview is unchanged.",
+      kTitle, kWarn}},
     {ProfileOutcome::ClipboardBusy,
      {u"Another program is holding the clipboard.\r\n\r\nNothing was sent and your preview is unchanged. Try "
       u"again in a moment.",

@@ -3,6 +3,7 @@
 // frame > mdiclient > inner windows; frame > toolbar > strip > icons. The fourth icon opens
 // "Member Directory" (a rich-text field and an icon button) on a button-down and an 'l'; that
 // window's icon, pressed, brings up the client's message box, which a space key closes.
+#include <functional>
 #include <vector>
 
 #include "aol/client_methods.hpp"
@@ -50,13 +51,17 @@ public:
     MemoryClientMethods(Desktop& desktop, unsigned timeout_ms) : desktop_(desktop), timeout_ms_(timeout_ms) {}
     WindowHandle find_x() override {
         ++find_x_calls;
-        return aol::find_x(desktop_);
+        const WindowHandle found = aol::find_x(desktop_);
+        if (found != 0 && after_find_x) after_find_x(found);
+        return found;
     }
     OpenRequest edit_Profile() override {
         ++edit_Profile_calls;
         return aol::edit_Profile(desktop_, timeout_ms_);
     }
     int find_x_calls = 0, edit_Profile_calls = 0;
+    // The client or the user acting on the box the moment it has been found.
+    std::function<void(WindowHandle box)> after_find_x;
 
 private:
     Desktop& desktop_;
