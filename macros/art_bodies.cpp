@@ -20,4 +20,11 @@ void append_picture(vandrelle::app::PreviewText& preview, std::string_view name)
 VANDRELLE_ART_BODIES(VANDRELLE_DEFINE_ART_BODY)
 #undef VANDRELLE_DEFINE_ART_BODY
 
+std::span<const ArtBodyRow> art_body_table() {
+#define VANDRELLE_ART_BODY_ROW(name) {art_##name, #name},
+    static constexpr ArtBodyRow kRows[] = {VANDRELLE_ART_BODIES(VANDRELLE_ART_BODY_ROW)};
+#undef VANDRELLE_ART_BODY_ROW
+    return kRows;
+}
+
 }  // namespace vandrelle::macros

@@ -1,9 +1,13 @@
 #pragma once
 // The art bodies: one per picture, each appending its picture to the preview. Each is named
-// art_ and the first catalogue name that runs it; Elmer and Elmer2 both run art_Elmer.
+// art_ and the name of its picture; Elmer and Elmer2 both run art_Elmer.
+#include <span>
+#include <string_view>
+
 #include "app/preview_text.hpp"
 
-// X(name) for every art body, in catalogue order of the first name that runs it.
+// X(name) for every art body, in catalogue order of the first name that runs it. `name` is also
+// the name of the picture the body appends (macros/pictures/<name>.txt).
 #define VANDRELLE_ART_BODIES(X) \
     X(MiddleFinger1) \
     X(Pooh) \
@@ -110,5 +114,12 @@ namespace vandrelle::macros {
 #define VANDRELLE_DECLARE_ART_BODY(name) void art_##name(vandrelle::app::PreviewText& preview);
 VANDRELLE_ART_BODIES(VANDRELLE_DECLARE_ART_BODY)
 #undef VANDRELLE_DECLARE_ART_BODY
+
+// Each art body beside the name of the picture it appends, in the order of the list above.
+struct ArtBodyRow {
+    void (*body)(vandrelle::app::PreviewText& preview);
+    std::string_view picture;
+};
+std::span<const ArtBodyRow> art_body_table();
 
 }  // namespace vandrelle::macros

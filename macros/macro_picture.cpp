@@ -1,7 +1,8 @@
 #include "macros/macro_picture.hpp"
 
-#include <string>
+#include <algorithm>
 
+#include "macros/art_bodies.hpp"
 #include "macros/catalogue.hpp"
 
 namespace vandrelle::macros {
@@ -9,12 +10,10 @@ namespace vandrelle::macros {
 const Picture* picture_of_macro(std::u16string_view name) {
     const CatalogueEntry* entry = find_entry(name);
     if (!entry) return nullptr;
-    // An art body is named after the first entry that runs it ("Elmer2" runs art_Elmer).
-    for (const CatalogueEntry& first : catalogue()) {
-        if (first.art_body != entry->art_body) continue;
-        return find_picture(std::string(first.name.begin(), first.name.end()));  // names are ASCII
-    }
-    return nullptr;
+    const auto rows = art_body_table();
+    const auto row =
+        std::find_if(rows.begin(), rows.end(), [&](const ArtBodyRow& r) { return r.body == entry->art_body; });
+    return row != rows.end() ? find_picture(row->picture) : nullptr;
 }
 
 }  // namespace vandrelle::macros

@@ -109,12 +109,11 @@ TEST(Dispatch, AFullPreviewIsRefusedUntouched) {
 
 }  // namespace
 
-// The picture shown before adding is the one the dispatcher would add, for every name the
-// list offers and for a name that shares its art body; other texts have none.
+// The picture shown before adding is the one the dispatcher would add, for every catalogue
+// name, listed or not, and for the names that share an art body; other texts have none.
 TEST(MacroPicture, IsWhatTheDispatcherWouldAdd) {
-    std::vector<std::u16string_view> names = vandrelle::macros::listed_names_in_fill_order();
-    names.push_back(u"Elmer2");
-    for (std::u16string_view name : names) {
+    for (const vandrelle::macros::CatalogueEntry& entry : vandrelle::macros::catalogue()) {
+        const std::u16string_view name = entry.name;
         vandrelle::app::MemoryPreview added;
         vandrelle::macros::dispatch_macro(name, added);
         const vandrelle::macros::Picture* picture = vandrelle::macros::picture_of_macro(name);
