@@ -127,9 +127,16 @@ private:
         const WindowHandle field = desktop_.FindWindowExA(editor, 0, window_class::kRichField);
         if (field == 0) return unless_gone(ProfileOutcome::NoTextField, editor);
         if (send_text(field, "") == SendResult::TimedOut) return ProfileOutcome::ClientNotResponding;
-        // The text we composed goes, not the clipboard's: another program may have changed the
-        // clipboard in between, and what it put there (a copied password) is neither read nor sent.
-        if (send_text(field, desktop_.ToAnsi(u"\r\n" + composed)) == SendResult::TimedOut) {
+        // The text is read back from the clipboard, as the client's field would take a paste.
+        // Only our own text goes: should another program have changed the clipboard in between
+        // (a copied password, say), or hold it now, the text we composed goes instead.
+        ClipboardRead back;
+        with_clipboard(desktop_, limits_, [&] {
+            back = desktop_.ReadClipboardText();
+            return back.opened;
+        });
+        const bool ours = back.opened && back.text == composed;
+        if (send_text(field, desktop_.ToAnsi(u"\r\n" + (ours ? back.text : composed))) == SendResult::TimedOut) {
             return ProfileOutcome::ClientNotResponding;
         }
         return ProfileOutcome::Sent;

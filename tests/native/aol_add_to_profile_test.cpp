@@ -362,14 +362,14 @@ TEST(AddToProfile, ClipboardHeldOrRefused) {
         const char* what;
         int refusals;
         bool put_fails;
-        bool held_after_put;  // the text still goes; the clipboard cannot be emptied, the user is told
+        bool held_after_put;  // from the read-back on: the composed text goes, the user is told
         ProfileOutcome outcome;
     };
     const Case cases[] = {
         {"held for a moment: tried again", 5, false, false, ProfileOutcome::Sent},
         {"held for good", 1000000, false, false, ProfileOutcome::ClipboardBusy},
         {"the platform refuses the text", 0, true, false, ProfileOutcome::ClipboardFailed},
-        {"held once the text is on it", 0, false, true, ProfileOutcome::Sent},
+        {"held from the read-back on", 0, false, true, ProfileOutcome::Sent},
     };
     for (const auto& c : cases) {
         MemoryDesktop desktop;
@@ -397,7 +397,7 @@ TEST(AddToProfile, AStrangersClipboardTextIsNeverSent) {
     desktop.after_clipboard_put = [&] { desktop.clipboard = u"password123"; };
     FakePreview preview(u"art");
     EXPECT_EQ(run(desktop, preview), ProfileOutcome::Sent);
-    EXPECT_EQ(desktop.clipboard_reads, 0) << "another program's text is not even read";
+    EXPECT_EQ(desktop.clipboard_reads, 1) << "the text was read back from the clipboard";
     EXPECT_EQ(desktop.caption_of(client.field), std::string("\r\nart") + kCredit);
     EXPECT_FALSE(desktop.clipboard.has_value());
 }
