@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/win32/rich_preview.hpp"
+#include "bench_preview.hpp"
 #include "macros/catalogue.hpp"
 
 namespace {
@@ -31,14 +32,6 @@ std::vector<vandrelle::macros::ArtBody> every_art_body() {
 }
 
 // 5 MB of UTF-16 text in lines of 80 characters.
-std::u16string five_megabytes() {
-    std::u16string line(80, u'x');
-    line += u"\r\n";
-    std::u16string text;
-    while (text.size() * sizeof(char16_t) < 5'000'000) text += line;
-    return text;
-}
-
 struct Figures {
     double appends;
     double floor;
@@ -73,19 +66,14 @@ Figures measure(RichPreview& preview, const std::u16string& start_text) {
 }  // namespace
 
 int wmain() {
-    HWND host = CreateWindowExW(0, L"STATIC", L"bench", WS_OVERLAPPEDWINDOW, 0, 0, 500, 300, nullptr, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
-    constexpr DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL;
-    HWND control = CreateWindowExW(0, RichPreview::window_class(), L"", style, 0, 0, 480, 260, host, nullptr,
-                                   GetModuleHandleW(nullptr), nullptr);
-    RichPreview preview;
-    preview.Attach(control, style, 0);
+    bench::PreviewWindow window;
+    RichPreview& preview = window.preview;
 
     std::printf("Appending all %zu pictures, one press each, in the real preview:\n", every_art_body().size());
     const struct {
         const char* name;
         std::u16string text;
-    } starts[] = {{"empty preview", u""}, {"preview holding 5 MB", five_megabytes()}};
+    } starts[] = {{"empty preview", u""}, {"preview holding 5 MB", bench::five_megabytes()}};
     int status = 0;
     for (const auto& start : starts) {
         const Figures f = measure(preview, start.text);
@@ -93,6 +81,5 @@ int wmain() {
                     f.appends, f.floor, f.appends / f.floor, f.same_text ? "" : "   TEXT DIFFERS");
         if (!f.same_text) status = 1;
     }
-    DestroyWindow(host);
     return status;
 }

@@ -10,6 +10,7 @@
 
 #include "app/win32/preview_undo.hpp"
 #include "app/win32/rich_preview.hpp"
+#include "bench_preview.hpp"
 #include "macros/pictures.hpp"
 
 namespace {
@@ -25,25 +26,12 @@ double seconds(const std::function<void()>& work) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-std::u16string five_megabytes() {
-    std::u16string line(80, u'x');
-    line += u"\r\n";
-    std::u16string text;
-    while (text.size() * sizeof(char16_t) < 5'000'000) text += line;
-    return text;
-}
-
 }  // namespace
 
 int wmain() {
-    HWND host = CreateWindowExW(0, L"STATIC", L"bench", WS_OVERLAPPEDWINDOW, 0, 0, 500, 300, nullptr, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
-    constexpr DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL;
-    HWND control = CreateWindowExW(0, RichPreview::window_class(), L"", style, 0, 0, 480, 260, host, nullptr,
-                                   GetModuleHandleW(nullptr), nullptr);
-    RichPreview preview;
-    preview.Attach(control, style, 0);
-    const std::u16string text = five_megabytes();
+    bench::PreviewWindow window;
+    RichPreview& preview = window.preview;
+    const std::u16string text = bench::five_megabytes();
     const std::u16string huck = vandrelle::macros::picture_text(*vandrelle::macros::find_picture("Huck"));
 
     auto with_undo = [&](PreviewUndo& undo, PreviewAction action, const std::function<void()>& act) {
@@ -99,6 +87,5 @@ int wmain() {
         std::printf("  Bold a line %7.3f s, with its step %7.3f s, ratio %6.2f; step %zu bytes\n", plain, recorded,
                     recorded / plain, undo.history().bytes());
     }
-    DestroyWindow(host);
     return status;
 }
