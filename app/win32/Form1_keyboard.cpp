@@ -117,7 +117,9 @@ LRESULT CALLBACK Form1::text_line_procedure(HWND box, UINT message, WPARAM wpara
             break;
         case WM_KEYDOWN:
             if (wparam == VK_RETURN) {
-                reinterpret_cast<Form1*>(form)->notify_click(Control::Command1);
+                // Enter held down presses once: each block may be thousands of lines.
+                constexpr LPARAM kRepeat = 1 << 30;
+                if (!(lparam & kRepeat)) reinterpret_cast<Form1*>(form)->notify_click(Control::Command1);
                 return 0;
             }
             break;

@@ -176,11 +176,13 @@ bool Form1::create_controls() {
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(row.control))),
                                       instance_, nullptr);
         if (!window) return false;
-        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->font_for(row.font)), FALSE);
-        if (row.kind == ControlKind::RichText)
+        // The preview's font is its base format, in points; the others take the form's fonts.
+        if (row.kind == ControlKind::RichText) {
             RichTextBox.Attach(window, shape.style, shape.ex_style);  // the preview keeps its own handle
-        else
+        } else {
+            SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->font_for(row.font)), FALSE);
             controls_[static_cast<std::size_t>(control_index(row.control))] = window;
+        }
         if (row.kind == ControlKind::GraphicalCheck) checks_.attach(row.control, window, dpi_);
     }
     // The text box takes any length of text.
@@ -250,6 +252,8 @@ void Form1::OnCommand(int id, int code) {
         return;
     }
     if (code != BN_CLICKED) return;
+    // The colour buttons act on the mouse's release, which records their undo step itself.
+    if (id == control_id(Control::chkColor) || id == control_id(Control::chkColor2)) return;
     PendingUndo undo = begin_undo(static_cast<Control>(id - kFirstControlId));
     switch (static_cast<Control>(id - kFirstControlId)) {
         case Control::chkBold: checks_.take_click(Control::chkBold); chkBold_Click(); break;
