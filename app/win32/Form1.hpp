@@ -104,7 +104,6 @@ private:
     // The preview's edit menu and its commands (Form1_edit_menu.cpp).
     void show_edit_menu(std::optional<POINT> screen_point);
     void run_edit_command(vandrelle::app::EditCommand command);
-    void paste_plain_text();
 
     // Undo and redo of the tool's actions on the preview (Form1_undo.cpp).
     PendingUndo begin_undo(Control source);

@@ -89,7 +89,7 @@ void Form1::run_preview_key(PreviewKey key) {
         case PreviewKey::SelectAll: run_edit_command(EditCommand::SelectAll); break;
         case PreviewKey::Undo: undo_in_preview(); break;
         case PreviewKey::Redo: redo_in_preview(); break;
-        case PreviewKey::Paste: paste_plain_text(); break;
+        case PreviewKey::Paste: SendMessageW(control(Control::RichTextBox), WM_PASTE, 0, 0); break;
         case PreviewKey::EditMenu: show_edit_menu(std::nullopt); break;
         case PreviewKey::None: break;
     }

@@ -38,9 +38,11 @@ WindowShape shape_of(const ControlRow& row) {
     switch (row.kind) {
         case ControlKind::Frame: return {kFrameClassName, child, WS_EX_CONTROLPARENT};
         case ControlKind::RichText:
+            // No drag and drop: a drop from another program would bring its formatting and
+            // pass by the preview's capacity.
             return {RichPreview::window_class(),
                     child | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL |
-                        ES_WANTRETURN | ES_NOHIDESEL,
+                        ES_WANTRETURN | ES_NOHIDESEL | ES_NOOLEDRAGDROP,
                     WS_EX_CLIENTEDGE};
         case ControlKind::GraphicalCheck:
             return {L"BUTTON", child | WS_TABSTOP | graphical_check_style(*graphical_check_look(row.control)), 0};

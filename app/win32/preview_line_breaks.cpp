@@ -4,6 +4,14 @@
 #include <commdlg.h>
 #include <richedit.h>
 
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "app/edit_menu.hpp"
+#include "app/preview_text.hpp"
+#include "app/win32/clipboard_text.hpp"
+
 namespace vandrelle::app::win32 {
 namespace {
 
@@ -43,6 +51,39 @@ void harden_soft_breaks(HWND control) {
     if (changed) SendMessageW(control, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&kept));
 }
 
+// The length of the text as the document counts it, CR LF as two, without the selection.
+std::size_t length_kept_by_replacing_selection(HWND control) {
+    GETTEXTLENGTHEX whole{GTL_USECRLF | GTL_PRECISE | GTL_NUMCHARS, 1200};
+    const auto length = static_cast<std::size_t>(
+        std::max<LRESULT>(SendMessageW(control, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&whole), 0), 0));
+    CHARRANGE range{};
+    SendMessageW(control, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    // Every selected paragraph break can grow to CR LF.
+    std::u16string selected(static_cast<std::size_t>(std::max(range.cpMax - range.cpMin, 0L)) * 2 + 1, u'\0');
+    GETTEXTEX request{static_cast<DWORD>(selected.size() * sizeof(char16_t)), GT_SELECTION | GT_USECRLF, 1200, nullptr,
+                      nullptr};
+    const auto selected_length = static_cast<std::size_t>(std::max<LRESULT>(
+        SendMessageW(control, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(selected.data())),
+        0));
+    return length - std::min(length, selected_length);
+}
+
+// Every paste, from the keyboard, the edit menu or another program's WM_PASTE, brings the
+// clipboard's plain text with CR LF line breaks, none of another program's formatting, in
+// place of the selection; the pane can undo it as typing. A paste that would take the preview
+// past its capacity is refused with a beep.
+void paste_plain_text(HWND control) {
+    const std::optional<std::u16string> clipboard = clipboard_text(control);
+    if (!clipboard) return;
+    const std::u16string text = vandrelle::app::plain_paste_text(*clipboard);
+    if (!vandrelle::app::fits_in_preview(length_kept_by_replacing_selection(control), text.size())) {
+        MessageBeep(MB_ICONWARNING);
+        return;
+    }
+    DefSubclassProc(control, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(reinterpret_cast<const wchar_t*>(text.c_str())));
+    harden_soft_breaks(control);
+}
+
 LRESULT CALLBACK line_break_procedure(HWND control, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) {
     switch (message) {
         case WM_KEYDOWN:
@@ -51,6 +92,8 @@ LRESULT CALLBACK line_break_procedure(HWND control, UINT message, WPARAM wparam,
             break;
         case WM_PASTE:
         case EM_PASTESPECIAL:
+            paste_plain_text(control);
+            return 0;
         case EM_REPLACESEL: {
             const LRESULT result = DefSubclassProc(control, message, wparam, lparam);
             harden_soft_breaks(control);

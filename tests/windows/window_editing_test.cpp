@@ -234,6 +234,19 @@ TEST_F(EditingTest, EachMenuCommandActsOnThePreview) {
     EXPECT_TRUE(preview().Text() == u"keep me\r\n");
 }
 
+// Another program's paste request brings plain text too, as the pane's own paste does.
+TEST_F(EditingTest, PasteRequestsFromElsewhereBringPlainText) {
+    for (UINT request : {static_cast<UINT>(WM_PASTE), static_cast<UINT>(EM_PASTESPECIAL)}) {
+        ASSERT_TRUE(put_on_clipboard(L"one\ntwo", "{\\rtf1\\ansi {\\b BOLD}}"));
+        preview().SetText(u"hello world\r\n");
+        select(0, 5);
+        SendMessageW(pane(), request, 0, 0);
+        EXPECT_TRUE(preview().Text() == u"one\r\ntwo world\r\n") << request;
+        select(0, 8);
+        EXPECT_FALSE(selection_has(CFM_BOLD, CFE_BOLD)) << request;
+    }
+}
+
 // The real popup menu opens at the menu key with its six entries, the ones that cannot act
 // greyed, and goes again.
 TEST_F(EditingTest, TheStandardMenuOpensWithItsEntries) {
@@ -339,7 +352,9 @@ TEST_F(EditingTest, UndoAndRedoThroughThePaneOfALargePreview) {
             SetWindowSubclass(pane(), count_destroyed_inside, 9, reinterpret_cast<DWORD_PTR>(&destroyed_inside));
             ctrl(letter);
             window_test::pump_messages();
-            if (letter == L'Z') EXPECT_TRUE(preview().Text() == large) << static_cast<int>(c.action);
+            if (letter == L'Z') {
+                EXPECT_TRUE(preview().Text() == large) << static_cast<int>(c.action);
+            }
         }
         EXPECT_EQ(destroyed_inside, 0) << static_cast<int>(c.action);
         EXPECT_TRUE(preview().Text() == c.after) << static_cast<int>(c.action);
