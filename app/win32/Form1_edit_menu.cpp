@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "app/win32/clipboard_text.hpp"
+#include "aol/win32/clipboard_text.hpp"
 
 namespace vandrelle::app::win32 {
 namespace {
@@ -50,7 +50,7 @@ void Form1::show_edit_menu(std::optional<POINT> screen_point) {
     state.has_selection = selection.cpMax > selection.cpMin;
     state.whole_text_selected = selection.cpMin == 0 && selection.cpMax >= length;
     state.has_text = length > 0;
-    state.clipboard_has_text = clipboard_has_text();
+    state.clipboard_has_text = vandrelle::aol::win32::clipboard_has_text();
     const POINT at = screen_point ? *screen_point : caret_point(pane);
     if (const std::optional<EditCommand> command = edit_menu_->Choose(hwnd_, at, state)) run_edit_command(*command);
 }

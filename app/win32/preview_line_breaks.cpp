@@ -10,7 +10,7 @@
 
 #include "app/edit_menu.hpp"
 #include "app/preview_text.hpp"
-#include "app/win32/clipboard_text.hpp"
+#include "aol/win32/clipboard_text.hpp"
 
 namespace vandrelle::app::win32 {
 namespace {
@@ -73,7 +73,8 @@ std::size_t length_kept_by_replacing_selection(HWND control) {
 // place of the selection; the pane can undo it as typing. A paste that would take the preview
 // past its capacity is refused with a beep.
 void paste_plain_text(HWND control) {
-    const std::optional<std::u16string> clipboard = clipboard_text(control);
+    if (!vandrelle::aol::win32::clipboard_has_text()) return;
+    const std::optional<std::u16string> clipboard = vandrelle::aol::win32::read_clipboard_text(control);
     if (!clipboard) return;
     const std::u16string text = vandrelle::app::plain_paste_text(*clipboard);
     if (!vandrelle::app::fits_in_preview(length_kept_by_replacing_selection(control), text.size())) {
