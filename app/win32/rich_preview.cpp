@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "app/win32/form_fonts.hpp"
-#include "app/win32/preview_line_breaks.hpp"
+#include "app/win32/preview_input.hpp"
 
 namespace vandrelle::app::win32 {
 namespace {
@@ -168,7 +168,7 @@ void RichPreview::configure() {
     apply_base_paragraphs();
     // Keys and mouse input reach the form first, for its shortcuts and edit menu.
     SendMessageW(control_, EM_SETEVENTMASK, 0, ENM_SELCHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS);
-    keep_line_breaks_hard(control_);
+    keep_preview_input_plain(control_);
 }
 
 // An empty twin of the control in its place: same class, identifier, place among its siblings,

@@ -469,15 +469,18 @@ TEST_F(FormTest, LineBreaksTheUserMakesReadBackAsCrLf) {
     struct Case {
         const char* name;
         std::function<void()> enter;  // at the caret, between "a" and "b"
+        bool in_replacement = false;  // in the control that replaced a large preview
     };
     const Case cases[] = {
         {"Shift+Enter", type_shift_enter},
         {"pasted soft break", paste(L"\v")},
         {"replaced selection with a soft break", replace(L"\v")},
+        {"Shift+Enter after a large preview was replaced", type_shift_enter, true},
     };
     show();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        if (c.in_replacement) preview().SetText(std::u16string(5000, u'x'));
         preview().SetText(u"ab");
         SetFocus(control(Control::RichTextBox));
         select(1, 0);

@@ -1,21 +1,21 @@
-#include "app/win32/preview_line_breaks.hpp"
+#include "app/win32/preview_input.hpp"
 
 #include <commctrl.h>
-#include <commdlg.h>
 #include <richedit.h>
 
 #include <algorithm>
 #include <optional>
 #include <string>
 
+#include "aol/win32/clipboard_text.hpp"
 #include "app/edit_menu.hpp"
 #include "app/preview_text.hpp"
-#include "aol/win32/clipboard_text.hpp"
 
 namespace vandrelle::app::win32 {
 namespace {
 
-constexpr UINT_PTR kLineBreakSubclass = 1;
+constexpr UINT_PTR kPlainInputSubclass = 1;
+constexpr UINT kUnicodeCodePage = 1200;
 
 bool shift_held() { return GetKeyState(VK_SHIFT) < 0; }
 
@@ -33,45 +33,32 @@ LRESULT without_shift(HWND control, UINT message, WPARAM wparam, LPARAM lparam) 
     return result;
 }
 
-// Replaces each U+000B by a paragraph break where it stands; the selection stays, as both
-// count one character.
-void harden_soft_breaks(HWND control) {
-    CHARRANGE kept{};
-    SendMessageW(control, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&kept));
-    FINDTEXTEXW find{};
-    find.chrg = {0, -1};
-    find.lpstrText = L"\v";
-    bool changed = false;
-    while (SendMessageW(control, EM_FINDTEXTEXW, FR_DOWN | FR_MATCHCASE, reinterpret_cast<LPARAM>(&find)) >= 0) {
-        SendMessageW(control, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&find.chrgText));
-        DefSubclassProc(control, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"\r"));
-        find.chrg.cpMin = find.chrgText.cpMin + 1;
-        changed = true;
-    }
-    if (changed) SendMessageW(control, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&kept));
+// The selection replaced by `text` with its line breaks made paragraph breaks; the pane can
+// undo it as typing when `undoable`.
+LRESULT replace_selection(HWND control, WPARAM undoable, std::u16string_view text) {
+    const std::u16string plain = vandrelle::app::plain_paste_text(text);
+    return DefSubclassProc(control, EM_REPLACESEL, undoable,
+                           reinterpret_cast<LPARAM>(reinterpret_cast<const wchar_t*>(plain.c_str())));
 }
 
 // The length of the text as the document counts it, CR LF as two, without the selection.
 std::size_t length_kept_by_replacing_selection(HWND control) {
-    GETTEXTLENGTHEX whole{GTL_USECRLF | GTL_PRECISE | GTL_NUMCHARS, 1200};
+    GETTEXTLENGTHEX whole{GTL_USECRLF | GTL_PRECISE | GTL_NUMCHARS, kUnicodeCodePage};
     const auto length = static_cast<std::size_t>(
         std::max<LRESULT>(SendMessageW(control, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&whole), 0), 0));
     CHARRANGE range{};
     SendMessageW(control, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
     // Every selected paragraph break can grow to CR LF.
     std::u16string selected(static_cast<std::size_t>(std::max(range.cpMax - range.cpMin, 0L)) * 2 + 1, u'\0');
-    GETTEXTEX request{static_cast<DWORD>(selected.size() * sizeof(char16_t)), GT_SELECTION | GT_USECRLF, 1200, nullptr,
-                      nullptr};
+    GETTEXTEX request{static_cast<DWORD>(selected.size() * sizeof(char16_t)), GT_SELECTION | GT_USECRLF,
+                      kUnicodeCodePage, nullptr, nullptr};
     const auto selected_length = static_cast<std::size_t>(std::max<LRESULT>(
         SendMessageW(control, EM_GETTEXTEX, reinterpret_cast<WPARAM>(&request), reinterpret_cast<LPARAM>(selected.data())),
         0));
     return length - std::min(length, selected_length);
 }
 
-// Every paste, from the keyboard, the edit menu or another program's WM_PASTE, brings the
-// clipboard's plain text with CR LF line breaks, none of another program's formatting, in
-// place of the selection; the pane can undo it as typing. A paste that would take the preview
-// past its capacity is refused with a beep.
+// A paste that would take the preview past its capacity is refused with a beep.
 void paste_plain_text(HWND control) {
     if (!vandrelle::aol::win32::clipboard_has_text()) return;
     const std::optional<std::u16string> clipboard = vandrelle::aol::win32::read_clipboard_text(control);
@@ -81,11 +68,10 @@ void paste_plain_text(HWND control) {
         MessageBeep(MB_ICONWARNING);
         return;
     }
-    DefSubclassProc(control, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(reinterpret_cast<const wchar_t*>(text.c_str())));
-    harden_soft_breaks(control);
+    replace_selection(control, TRUE, text);
 }
 
-LRESULT CALLBACK line_break_procedure(HWND control, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) {
+LRESULT CALLBACK plain_input_procedure(HWND control, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) {
     switch (message) {
         case WM_KEYDOWN:
         case WM_CHAR:
@@ -95,13 +81,11 @@ LRESULT CALLBACK line_break_procedure(HWND control, UINT message, WPARAM wparam,
         case EM_PASTESPECIAL:
             paste_plain_text(control);
             return 0;
-        case EM_REPLACESEL: {
-            const LRESULT result = DefSubclassProc(control, message, wparam, lparam);
-            harden_soft_breaks(control);
-            return result;
-        }
+        case EM_REPLACESEL:
+            if (!lparam) break;
+            return replace_selection(control, wparam, reinterpret_cast<const char16_t*>(lparam));
         case WM_NCDESTROY:
-            RemoveWindowSubclass(control, line_break_procedure, kLineBreakSubclass);
+            RemoveWindowSubclass(control, plain_input_procedure, kPlainInputSubclass);
             break;
         default: break;
     }
@@ -110,8 +94,8 @@ LRESULT CALLBACK line_break_procedure(HWND control, UINT message, WPARAM wparam,
 
 }  // namespace
 
-void keep_line_breaks_hard(HWND control) {
-    SetWindowSubclass(control, line_break_procedure, kLineBreakSubclass, 0);
+void keep_preview_input_plain(HWND control) {
+    SetWindowSubclass(control, plain_input_procedure, kPlainInputSubclass, 0);
 }
 
 }  // namespace vandrelle::app::win32
