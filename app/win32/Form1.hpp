@@ -44,7 +44,7 @@ public:
     // The preview document.
     RichPreview RichTextBox;
 
-    // Ctrl+Z and Ctrl+Y pressed on a button or list of the window (right after pressing Clear,
+    // The message route (Form1_message_route.cpp). Ctrl+Z and Ctrl+Y pressed on a button or list of the window (right after pressing Clear,
     // say) undo and redo as in the preview. Returns whether it took the message, which the
     // message loop then leaves alone.
     bool TranslateShortcut(const MSG& message);

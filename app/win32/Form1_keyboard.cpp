@@ -26,26 +26,6 @@ void Form1::attach_keyboard() {
                       reinterpret_cast<DWORD_PTR>(this));
 }
 
-bool Form1::TranslateShortcut(const MSG& message) {
-    if (message.message != WM_KEYDOWN || !message.hwnd || !IsChild(hwnd_, message.hwnd)) return false;
-    // The preview answers its own keys, and the text box undoes its own typing.
-    if (message.hwnd == control(Control::RichTextBox) || message.hwnd == control(Control::textLine)) return false;
-    const vandrelle::app::KeyPress press{static_cast<unsigned>(message.wParam), key_down(VK_CONTROL),
-                                         key_down(VK_SHIFT), key_down(VK_MENU)};
-    const PreviewKey key = vandrelle::app::preview_key(press);
-    if (key != PreviewKey::Undo && key != PreviewKey::Redo) return false;
-    if (key == PreviewKey::Undo) undo_in_preview();
-    if (key == PreviewKey::Redo) redo_in_preview();
-    return true;
-}
-
-void Form1::RouteMessage(MSG& message) {
-    if (TranslateShortcut(message)) return;
-    if (IsDialogMessageW(hwnd_, &message)) return;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-}
-
 // The preview's keyboard and mouse input, before the pane acts on it. Returns nonzero for
 // input the form has answered, which the pane then ignores.
 LRESULT Form1::OnPreviewInput(const NMHDR& header) {
