@@ -9,7 +9,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/win32/check_names.hpp"
 #include "app/win32/dpi.hpp"
 #include "app/win32/form_layout.hpp"
 #include "app/win32/frame_window.hpp"
@@ -163,7 +162,6 @@ bool Form1::OnCreate() {
     place_controls();
     order_tabs();
     add_tooltips();
-    name_check_boxes([this](Control which) { return control(which); });
     attach_keyboard();
     focus_ = Control::textLine;
     return true;
@@ -243,7 +241,7 @@ void Form1::add_tooltips() {
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = GetParent(control(look.control));
         tool.uId = reinterpret_cast<UINT_PTR>(control(look.control));
-        tool.lpszText = const_cast<wchar_t*>(look.tooltip);
+        tool.lpszText = const_cast<wchar_t*>(look.name);
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }

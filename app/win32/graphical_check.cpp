@@ -88,6 +88,7 @@ void GraphicalChecks::attach(Control control, HWND window, int dpi) {
     const GraphicalCheckLook& look = kGraphicalChecks[index_of(control)];
     Button& button = button_of(control);
     button.window = window;
+    SetWindowTextW(window, look.name);
     button.icons = CheckIcons(look.glyph, dpi);
     show(control, CheckValue::Unchecked);
     if (!look.three_state)
