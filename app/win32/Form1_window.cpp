@@ -147,6 +147,9 @@ LRESULT Form1::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_NEXTDLGCTL: OnNextDlgCtl(wparam, LOWORD(lparam) != 0); return 0;
         case WM_DPICHANGED: OnDpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam)); return 0;
         case WM_DESTROY: OnDestroy(); return 0;
+        // The picture beside the macro list would stay behind where the window was.
+        case WM_ENTERSIZEMOVE:
+        case WM_MOVE: picture_popup_.Hide(); return DefWindowProcW(hwnd_, message, wparam, lparam);
         default: return DefWindowProcW(hwnd_, message, wparam, lparam);
     }
 }

@@ -400,6 +400,8 @@ TEST_F(EditingTest, ThePopupShowsTheHighlightedPictureAndGoesWhenTheListCloses) 
     SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(huck - 1), 0);
     key(list, VK_DOWN, kNone);
     EXPECT_EQ(shown(), vandrelle::app::win32::to_wide(picture("Huck"))) << "keyboard with the list closed";
+    SendMessageW(form_->hwnd(), WM_ENTERSIZEMOVE, 0, 0);
+    EXPECT_EQ(shown(), L"") << "the window is being dragged";
 
     SendMessageW(list, CB_SHOWDROPDOWN, TRUE, 0);
     window_test::pump_messages();
