@@ -57,8 +57,8 @@ DWORD graphical_check_style(const GraphicalCheckLook& look) {
     return BS_PUSHLIKE | BS_ICON | (look.three_state ? BS_3STATE : BS_AUTOCHECKBOX);
 }
 
-CheckIcons::CheckIcons(CheckGlyph picture, int dpi)
-    : normal_(create_check_icon(picture, false, dpi)), mixed_(create_check_icon(picture, true, dpi)) {}
+CheckIcons::CheckIcons(CheckGlyph glyph, int dpi)
+    : normal_(create_check_icon(glyph, false, dpi)), mixed_(create_check_icon(glyph, true, dpi)) {}
 
 CheckIcons::~CheckIcons() {
     if (normal_) DestroyIcon(normal_);

@@ -1,5 +1,5 @@
 #pragma once
-// The five graphical check boxes: push-like buttons showing a picture, with the values 0
+// The five graphical check boxes: push-like buttons showing a glyph, with the values 0
 // unchecked (raised), 1 checked (pressed) and 2 indeterminate (a look of its own).
 #include <windows.h>
 
@@ -44,7 +44,7 @@ constexpr CheckValue value_after_click(CheckValue value) {
 class CheckIcons {
 public:
     CheckIcons() = default;
-    CheckIcons(CheckGlyph picture, int dpi);
+    CheckIcons(CheckGlyph glyph, int dpi);
     ~CheckIcons();
     CheckIcons(CheckIcons&& other) noexcept;
     CheckIcons& operator=(CheckIcons&& other) noexcept;
