@@ -20,7 +20,7 @@ std::u16string plain_paste_text(std::u16string_view clipboard_text) {
     for (std::size_t i = 0; i < clipboard_text.size(); ++i) {
         const char16_t c = clipboard_text[i];
         if (c == u'\0') continue;
-        if (c == u'\r' || c == u'\n') {
+        if (c == u'\r' || c == u'\n' || c == u'\v') {
             text += u"\r\n";
             if (c == u'\r' && i + 1 < clipboard_text.size() && clipboard_text[i + 1] == u'\n') ++i;
             continue;

@@ -34,8 +34,8 @@ struct EditState {
 // An entry is enabled only when choosing it would change something.
 bool edit_command_enabled(EditCommand command, const EditState& state);
 
-// Text from the clipboard as the preview takes it: every line break (CR LF, a lone CR or a
-// lone LF) becomes CR LF, and NUL characters, which would end the text early, are dropped.
+// Text from the clipboard as the preview takes it: every line break (CR LF, a lone CR, a lone
+// LF or the rich-text control's soft break U+000B) becomes CR LF, and NUL characters, which would end the text early, are dropped.
 std::u16string plain_paste_text(std::u16string_view clipboard_text);
 
 }  // namespace vandrelle::app

@@ -8,6 +8,9 @@
 #include <cmath>
 #include <cstring>
 #include <string>
+#include <utility>
+
+#include "aol/win32/clipboard_text.hpp"
 
 namespace vandrelle::aol::win32 {
 namespace {
@@ -121,18 +124,9 @@ ClipboardWrite User32Desktop::PutClipboardText(std::u16string_view text) {
 }
 
 ClipboardRead User32Desktop::ReadClipboardText() {
-    if (!OpenClipboard(own_window_)) return {};
-    ClipboardRead read{true, {}};
-    if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
-        if (const auto* text = static_cast<const char16_t*>(GlobalLock(memory))) {
-            // Another program's text need not end in a NUL: never read past its memory block.
-            const std::size_t units = GlobalSize(memory) / sizeof(char16_t);
-            read.text.assign(text, std::find(text, text + units, u'\0'));
-            GlobalUnlock(memory);
-        }
-    }
-    CloseClipboard();
-    return read;
+    std::optional<std::u16string> text = read_clipboard_text(own_window_);
+    if (!text) return {};
+    return {true, std::move(*text)};
 }
 
 double User32Desktop::MonotonicSeconds() {

@@ -44,7 +44,7 @@ public:
     // The preview document.
     RichPreview RichTextBox;
 
-    // Ctrl+Z and Ctrl+Y pressed on a button or list of the window (right after pressing Clear,
+    // The message route (Form1_message_route.cpp). Ctrl+Z and Ctrl+Y pressed on a button or list of the window (right after pressing Clear,
     // say) undo and redo as in the preview. Returns whether it took the message, which the
     // message loop then leaves alone.
     bool TranslateShortcut(const MSG& message);
@@ -104,7 +104,6 @@ private:
     // The preview's edit menu and its commands (Form1_edit_menu.cpp).
     void show_edit_menu(std::optional<POINT> screen_point);
     void run_edit_command(vandrelle::app::EditCommand command);
-    void paste_plain_text();
 
     // Undo and redo of the tool's actions on the preview (Form1_undo.cpp).
     PendingUndo begin_undo(Control source);

@@ -1,13 +1,12 @@
 // Form1's edit menu on the preview: Undo, Cut, Copy, Paste, Delete and Select All, each enabled
-// only when it can act. Paste brings plain text with CR LF line breaks.
+// only when it can act. The pane itself pastes plain text with CR LF line breaks.
 #include "app/win32/Form1.hpp"
 
 #include <richedit.h>
 
 #include <algorithm>
 
-#include "app/preview_text.hpp"
-#include "app/win32/clipboard_text.hpp"
+#include "aol/win32/clipboard_text.hpp"
 
 namespace vandrelle::app::win32 {
 namespace {
@@ -51,7 +50,7 @@ void Form1::show_edit_menu(std::optional<POINT> screen_point) {
     state.has_selection = selection.cpMax > selection.cpMin;
     state.whole_text_selected = selection.cpMin == 0 && selection.cpMax >= length;
     state.has_text = length > 0;
-    state.clipboard_has_text = clipboard_has_text();
+    state.clipboard_has_text = vandrelle::aol::win32::clipboard_has_text();
     const POINT at = screen_point ? *screen_point : caret_point(pane);
     if (const std::optional<EditCommand> command = edit_menu_->Choose(hwnd_, at, state)) run_edit_command(*command);
 }
@@ -62,7 +61,7 @@ void Form1::run_edit_command(EditCommand command) {
         case EditCommand::Undo: undo_in_preview(); break;
         case EditCommand::Cut: SendMessageW(pane, WM_CUT, 0, 0); break;
         case EditCommand::Copy: SendMessageW(pane, WM_COPY, 0, 0); break;
-        case EditCommand::Paste: paste_plain_text(); break;
+        case EditCommand::Paste: SendMessageW(pane, WM_PASTE, 0, 0); break;
         case EditCommand::Delete: SendMessageW(pane, WM_CLEAR, 0, 0); break;
         case EditCommand::SelectAll: {
             CHARRANGE everything{0, -1};
@@ -70,22 +69,6 @@ void Form1::run_edit_command(EditCommand command) {
             break;
         }
     }
-}
-
-// Brings in the clipboard's plain text with CR LF line breaks, none of another program's
-// formatting; the pane can undo it as typing. A paste that would take the preview past its
-// capacity is refused with a beep.
-void Form1::paste_plain_text() {
-    const std::optional<std::u16string> clipboard = clipboard_text(hwnd_);
-    if (!clipboard) return;
-    const std::u16string text = vandrelle::app::plain_paste_text(*clipboard);
-    const std::size_t kept = RichTextBox.TextLength() - static_cast<std::size_t>(RichTextBox.SelLength());
-    if (!vandrelle::app::fits_in_preview(kept, text.size())) {
-        MessageBeep(MB_ICONWARNING);
-        return;
-    }
-    SendMessageW(control(Control::RichTextBox), EM_REPLACESEL, TRUE,
-                 reinterpret_cast<LPARAM>(reinterpret_cast<const wchar_t*>(text.c_str())));
 }
 
 }  // namespace vandrelle::app::win32

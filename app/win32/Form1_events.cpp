@@ -109,13 +109,18 @@ void Form1::Command1_Click() {
             return;
         case vandrelle::app::SpiralRefusal::None: break;
     }
-    vandrelle::app::append_to_preview(RichTextBox, vandrelle::app::make_spiral_block(text, plan.count));
+    RecordedAddition preview(undo_, RichTextBox);
+    vandrelle::app::append_to_preview(preview, vandrelle::app::make_spiral_block(text, plan.count));
+    preview.Finish();
 }
 
 // Runs the art body of the macro shown in the list.
 void Form1::Command2_Click() {
     const std::u16string name = window_text(control(Control::cmboMacros));
-    switch (vandrelle::macros::dispatch_macro(name, RichTextBox).outcome) {
+    RecordedAddition preview(undo_, RichTextBox);
+    const vandrelle::macros::DispatchOutcome outcome = vandrelle::macros::dispatch_macro(name, preview).outcome;
+    preview.Finish();
+    switch (outcome) {
         case vandrelle::macros::DispatchOutcome::Placeholder:
             show_prompt(hwnd_, macro_texts::kSelectAMacro, texts::kIncompleteRequest, MB_ICONINFORMATION);
             break;

@@ -26,26 +26,6 @@ void Form1::attach_keyboard() {
                       reinterpret_cast<DWORD_PTR>(this));
 }
 
-bool Form1::TranslateShortcut(const MSG& message) {
-    if (message.message != WM_KEYDOWN || !message.hwnd || !IsChild(hwnd_, message.hwnd)) return false;
-    // The preview answers its own keys, and the text box undoes its own typing.
-    if (message.hwnd == control(Control::RichTextBox) || message.hwnd == control(Control::textLine)) return false;
-    const vandrelle::app::KeyPress press{static_cast<unsigned>(message.wParam), key_down(VK_CONTROL),
-                                         key_down(VK_SHIFT), key_down(VK_MENU)};
-    const PreviewKey key = vandrelle::app::preview_key(press);
-    if (key != PreviewKey::Undo && key != PreviewKey::Redo) return false;
-    if (key == PreviewKey::Undo) undo_in_preview();
-    if (key == PreviewKey::Redo) redo_in_preview();
-    return true;
-}
-
-void Form1::RouteMessage(MSG& message) {
-    if (TranslateShortcut(message)) return;
-    if (IsDialogMessageW(hwnd_, &message)) return;
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-}
-
 // The preview's keyboard and mouse input, before the pane acts on it. Returns nonzero for
 // input the form has answered, which the pane then ignores.
 LRESULT Form1::OnPreviewInput(const NMHDR& header) {
@@ -89,7 +69,7 @@ void Form1::run_preview_key(PreviewKey key) {
         case PreviewKey::SelectAll: run_edit_command(EditCommand::SelectAll); break;
         case PreviewKey::Undo: undo_in_preview(); break;
         case PreviewKey::Redo: redo_in_preview(); break;
-        case PreviewKey::Paste: paste_plain_text(); break;
+        case PreviewKey::Paste: SendMessageW(control(Control::RichTextBox), WM_PASTE, 0, 0); break;
         case PreviewKey::EditMenu: show_edit_menu(std::nullopt); break;
         case PreviewKey::None: break;
     }
@@ -117,7 +97,9 @@ LRESULT CALLBACK Form1::text_line_procedure(HWND box, UINT message, WPARAM wpara
             break;
         case WM_KEYDOWN:
             if (wparam == VK_RETURN) {
-                reinterpret_cast<Form1*>(form)->notify_click(Control::Command1);
+                // Enter held down presses once: each block may be thousands of lines.
+                constexpr LPARAM kRepeat = 1 << 30;
+                if (!(lparam & kRepeat)) reinterpret_cast<Form1*>(form)->notify_click(Control::Command1);
                 return 0;
             }
             break;

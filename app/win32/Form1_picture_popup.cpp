@@ -61,11 +61,12 @@ void Form1::show_macro_picture(LRESULT row) {
     RECT anchor{};
     HWND dropped = dropped_list_of(list);
     GetWindowRect(dropped && IsWindowVisible(dropped) ? dropped : list, &anchor);
-    picture_popup_.Show(hwnd_, anchor, picture->lines, fonts_->font_for(FontRole::PreviewFont));
+    picture_popup_.Show(hwnd_, anchor, picture->lines, fonts_->font_for(FontRole::PreviewFont), dpi_);
 }
 
 LRESULT CALLBACK Form1::dropped_list_procedure(HWND dropped, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
                                                DWORD_PTR form) {
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(dropped, &Form1::dropped_list_procedure, kDroppedListSubclass);
     const LRESULT before = SendMessageW(dropped, LB_GETCURSEL, 0, 0);
     const LRESULT result = DefSubclassProc(dropped, message, wparam, lparam);
     if (message == WM_MOUSEMOVE && IsWindowVisible(dropped)) {

@@ -16,9 +16,7 @@ std::optional<PreviewAction> undoable_action(Control source) {
         case Control::chkColor: return PreviewAction::Format;
         case Control::chkColor2: return PreviewAction::Background;
         case Control::cmdClear: return PreviewAction::Clear;
-        case Control::Command1:
-        case Control::Command2: return PreviewAction::Append;
-        default: return std::nullopt;
+        default: return std::nullopt;  // the additions open their step at their first write
     }
 }
 

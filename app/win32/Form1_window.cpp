@@ -9,7 +9,6 @@
 #include <utility>
 #include <vector>
 
-#include "app/win32/check_names.hpp"
 #include "app/win32/dpi.hpp"
 #include "app/win32/form_layout.hpp"
 #include "app/win32/frame_window.hpp"
@@ -38,9 +37,11 @@ WindowShape shape_of(const ControlRow& row) {
     switch (row.kind) {
         case ControlKind::Frame: return {kFrameClassName, child, WS_EX_CONTROLPARENT};
         case ControlKind::RichText:
+            // No drag and drop: a drop from another program would bring its formatting and
+            // pass by the preview's capacity.
             return {RichPreview::window_class(),
                     child | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL |
-                        ES_WANTRETURN | ES_NOHIDESEL,
+                        ES_WANTRETURN | ES_NOHIDESEL | ES_NOOLEDRAGDROP,
                     WS_EX_CLIENTEDGE};
         case ControlKind::GraphicalCheck:
             return {L"BUTTON", child | WS_TABSTOP | graphical_check_style(*graphical_check_look(row.control)), 0};
@@ -146,6 +147,9 @@ LRESULT Form1::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
         case WM_NEXTDLGCTL: OnNextDlgCtl(wparam, LOWORD(lparam) != 0); return 0;
         case WM_DPICHANGED: OnDpiChanged(HIWORD(wparam), *reinterpret_cast<const RECT*>(lparam)); return 0;
         case WM_DESTROY: OnDestroy(); return 0;
+        // The picture beside the macro list would stay behind where the window was.
+        case WM_ENTERSIZEMOVE:
+        case WM_MOVE: picture_popup_.Hide(); return DefWindowProcW(hwnd_, message, wparam, lparam);
         default: return DefWindowProcW(hwnd_, message, wparam, lparam);
     }
 }
@@ -161,7 +165,6 @@ bool Form1::OnCreate() {
     place_controls();
     order_tabs();
     add_tooltips();
-    name_check_boxes([this](Control which) { return control(which); });
     attach_keyboard();
     focus_ = Control::textLine;
     return true;
@@ -176,11 +179,13 @@ bool Form1::create_controls() {
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_id(row.control))),
                                       instance_, nullptr);
         if (!window) return false;
-        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->font_for(row.font)), FALSE);
-        if (row.kind == ControlKind::RichText)
+        // The preview's font is its base format, in points; the others take the form's fonts.
+        if (row.kind == ControlKind::RichText) {
             RichTextBox.Attach(window, shape.style, shape.ex_style);  // the preview keeps its own handle
-        else
+        } else {
+            SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_->font_for(row.font)), FALSE);
             controls_[static_cast<std::size_t>(control_index(row.control))] = window;
+        }
         if (row.kind == ControlKind::GraphicalCheck) checks_.attach(row.control, window, dpi_);
     }
     // The text box takes any length of text.
@@ -239,7 +244,7 @@ void Form1::add_tooltips() {
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
         tool.hwnd = GetParent(control(look.control));
         tool.uId = reinterpret_cast<UINT_PTR>(control(look.control));
-        tool.lpszText = const_cast<wchar_t*>(look.tooltip);
+        tool.lpszText = const_cast<wchar_t*>(look.name);
         SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
@@ -250,6 +255,8 @@ void Form1::OnCommand(int id, int code) {
         return;
     }
     if (code != BN_CLICKED) return;
+    // The colour buttons act on the mouse's release, which records their undo step itself.
+    if (id == control_id(Control::chkColor) || id == control_id(Control::chkColor2)) return;
     PendingUndo undo = begin_undo(static_cast<Control>(id - kFirstControlId));
     switch (static_cast<Control>(id - kFirstControlId)) {
         case Control::chkBold: checks_.take_click(Control::chkBold); chkBold_Click(); break;

@@ -8,10 +8,10 @@
 namespace vandrelle::app::win32 {
 namespace {
 
-using PictureRows = std::array<std::string_view, kCheckGlyphHeight>;
+using GlyphRows = std::array<std::string_view, kCheckGlyphHeight>;
 
 // '.' is transparent; '#' black ink, 'r' red, 'k' dark outline, 'o' orange.
-constexpr PictureRows kBold = {
+constexpr GlyphRows kBold = {
     "......................",
     "......................",
     "......########........",
@@ -31,7 +31,7 @@ constexpr PictureRows kBold = {
     "......................",
 };
 
-constexpr PictureRows kItalic = {
+constexpr GlyphRows kItalic = {
     "......................",
     "......................",
     "..........######......",
@@ -51,7 +51,7 @@ constexpr PictureRows kItalic = {
     "......................",
 };
 
-constexpr PictureRows kUnderline = {
+constexpr GlyphRows kUnderline = {
     "......................",
     "......................",
     "......................",
@@ -71,7 +71,7 @@ constexpr PictureRows kUnderline = {
     "......................",
 };
 
-constexpr PictureRows kTextColour = {
+constexpr GlyphRows kTextColour = {
     "......................",
     "..........##..........",
     "..........##..........",
@@ -91,7 +91,7 @@ constexpr PictureRows kTextColour = {
     "......................",
 };
 
-constexpr PictureRows kBackgroundColour = {
+constexpr GlyphRows kBackgroundColour = {
     "......................",
     "......................",
     "...kkkkkkkkkkkkkkkk...",
@@ -111,17 +111,17 @@ constexpr PictureRows kBackgroundColour = {
     "......................",
 };
 
-constexpr bool rows_have_picture_width(const PictureRows& rows) {
+constexpr bool rows_have_glyph_width(const GlyphRows& rows) {
     for (std::string_view row : rows)
         if (row.size() != kCheckGlyphWidth) return false;
     return true;
 }
-static_assert(rows_have_picture_width(kBold) && rows_have_picture_width(kItalic) &&
-              rows_have_picture_width(kUnderline) && rows_have_picture_width(kTextColour) &&
-              rows_have_picture_width(kBackgroundColour));
+static_assert(rows_have_glyph_width(kBold) && rows_have_glyph_width(kItalic) &&
+              rows_have_glyph_width(kUnderline) && rows_have_glyph_width(kTextColour) &&
+              rows_have_glyph_width(kBackgroundColour));
 
-const PictureRows& rows_of(CheckGlyph picture) {
-    switch (picture) {
+const GlyphRows& rows_of(CheckGlyph glyph) {
+    switch (glyph) {
         case CheckGlyph::Bold: return kBold;
         case CheckGlyph::Italic: return kItalic;
         case CheckGlyph::Underline: return kUnderline;
@@ -144,7 +144,7 @@ std::uint32_t pixel_colour(char ink, bool mixed) {
 
 }  // namespace
 
-HICON create_check_icon(CheckGlyph picture, bool mixed, int dpi) {
+HICON create_check_icon(CheckGlyph glyph, bool mixed, int dpi) {
     const int scale = dpi >= 144 ? (dpi + 48) / 96 : 1;
     const int width = kCheckGlyphWidth * scale;
     const int height = kCheckGlyphHeight * scale;
@@ -165,12 +165,12 @@ HICON create_check_icon(CheckGlyph picture, bool mixed, int dpi) {
     const int mask_stride = ((width + 15) / 16) * 2;
     std::vector<unsigned char> mask(static_cast<std::size_t>(mask_stride) * height, 0xFF);
 
-    const PictureRows& rows = rows_of(picture);
+    const GlyphRows& rows = rows_of(glyph);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const int px = x / scale, py = y / scale;
             const char ink = rows[py][px];
-            // The mixed look keeps every other pixel of the ink, a half-tone of the picture.
+            // The mixed look keeps every other pixel of the ink, a half-tone of the glyph.
             const bool drawn = ink != '.' && (!mixed || (px + py) % 2 == 0);
             pixels[y * width + x] = drawn ? pixel_colour(ink, mixed) : 0;
             if (drawn) mask[static_cast<std::size_t>(y * mask_stride + x / 8)] &= static_cast<unsigned char>(~(0x80 >> (x % 8)));

@@ -1,5 +1,5 @@
 #pragma once
-// The 22 x 17 pictures of the five formatting buttons, drawn here pixel by pixel, and the
+// The 22 x 17 glyphs of the five formatting buttons, drawn here pixel by pixel, and the
 // icons made from them.
 #include <windows.h>
 
@@ -10,8 +10,8 @@ enum class CheckGlyph { Bold, Italic, Underline, TextColour, BackgroundColour };
 inline constexpr int kCheckGlyphWidth = 22;
 inline constexpr int kCheckGlyphHeight = 17;
 
-// The picture as an icon with a transparent background, scaled for `dpi`. `mixed` gives the
+// The glyph as an icon with a transparent background, scaled for `dpi`. `mixed` gives the
 // look of a selection that is partly formatted: the ink greyed and half-toned.
-HICON create_check_icon(CheckGlyph picture, bool mixed, int dpi);
+HICON create_check_icon(CheckGlyph glyph, bool mixed, int dpi);
 
 }  // namespace vandrelle::app::win32

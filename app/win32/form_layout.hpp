@@ -13,7 +13,7 @@ enum class ControlKind {
     ColourDialog,       // no window: the standard colour dialog behind the two colour buttons
     Frame,              // a captioned container; takes no focus
     RichText,           // the preview pane
-    GraphicalCheck,     // push-like check box showing a picture
+    GraphicalCheck,     // push-like check box showing a glyph
     PushButton,
     DropDownList,       // pick only, kept in the order rows are added
     SortedDropDownList, // pick only, sorted without regard to case
@@ -22,7 +22,7 @@ enum class ControlKind {
 
 enum class FontRole {
     NoFont,       // the colour dialog
-    WindowFont,   // Arial bold 8.25 pt: frames, lists, the text box (and the pictures' buttons)
+    WindowFont,   // Arial bold 8.25 pt: frames, lists, the text box (and the formatting buttons)
     ButtonFont,   // Verdana bold 8.25 pt: push buttons
     PreviewFont,  // Arial regular 8.25 pt: the preview's base format
 };

@@ -57,8 +57,8 @@ DWORD graphical_check_style(const GraphicalCheckLook& look) {
     return BS_PUSHLIKE | BS_ICON | (look.three_state ? BS_3STATE : BS_AUTOCHECKBOX);
 }
 
-CheckIcons::CheckIcons(CheckGlyph picture, int dpi)
-    : normal_(create_check_icon(picture, false, dpi)), mixed_(create_check_icon(picture, true, dpi)) {}
+CheckIcons::CheckIcons(CheckGlyph glyph, int dpi)
+    : normal_(create_check_icon(glyph, false, dpi)), mixed_(create_check_icon(glyph, true, dpi)) {}
 
 CheckIcons::~CheckIcons() {
     if (normal_) DestroyIcon(normal_);
@@ -78,6 +78,7 @@ HICON CheckIcons::for_value(CheckValue value) const { return value == CheckValue
 
 GraphicalChecks::GraphicalChecks(std::function<void(Control)> mouse_up) : mouse_up_(std::move(mouse_up)) {}
 
+// Buttons still standing when the object goes (their window lives on) lose the subclass here.
 GraphicalChecks::~GraphicalChecks() {
     for (std::size_t i = 0; i < kGraphicalChecks.size(); ++i)
         if (!kGraphicalChecks[i].three_state && buttons_[i].window)
@@ -88,6 +89,7 @@ void GraphicalChecks::attach(Control control, HWND window, int dpi) {
     const GraphicalCheckLook& look = kGraphicalChecks[index_of(control)];
     Button& button = button_of(control);
     button.window = window;
+    SetWindowTextW(window, look.name);
     button.icons = CheckIcons(look.glyph, dpi);
     show(control, CheckValue::Unchecked);
     if (!look.three_state)
@@ -121,9 +123,17 @@ const GraphicalChecks::Button& GraphicalChecks::button_of(Control control) const
 LRESULT CALLBACK GraphicalChecks::colour_button_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
                                                           UINT_PTR, DWORD_PTR checks) {
     auto* self = reinterpret_cast<GraphicalChecks*>(checks);
-    for (const GraphicalCheckLook& look : kGraphicalChecks)
-        if (self->button_of(look.control).window == window)
-            return self->colour_button_message(self->button_of(look.control), message, wparam, lparam);
+    for (const GraphicalCheckLook& look : kGraphicalChecks) {
+        Button& button = self->button_of(look.control);
+        if (button.window != window) continue;
+        // The subclass goes with the button, which is then no longer ours to touch.
+        if (message == WM_NCDESTROY) {
+            RemoveWindowSubclass(window, &GraphicalChecks::colour_button_procedure, kColourButtonSubclass);
+            button.window = nullptr;
+            break;
+        }
+        return self->colour_button_message(button, message, wparam, lparam);
+    }
     return DefSubclassProc(window, message, wparam, lparam);
 }
 

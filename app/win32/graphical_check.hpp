@@ -1,5 +1,5 @@
 #pragma once
-// The five graphical check boxes: push-like buttons showing a picture, with the values 0
+// The five graphical check boxes: push-like buttons showing a glyph, with the values 0
 // unchecked (raised), 1 checked (pressed) and 2 indeterminate (a look of its own).
 #include <windows.h>
 
@@ -16,7 +16,9 @@ enum class CheckValue : int { Unchecked = 0, Checked = 1, Indeterminate = 2 };
 struct GraphicalCheckLook {
     Control control;
     CheckGlyph glyph;
-    const wchar_t* tooltip;
+    // The button's window text, which screen readers and UI automation read (the button draws
+    // only its glyph), and its tooltip.
+    const wchar_t* name;
     // Formatting buttons show three values and take them from the selection; the colour
     // buttons only toggle.
     bool three_state;
@@ -26,8 +28,8 @@ inline constexpr std::array<GraphicalCheckLook, 5> kGraphicalChecks = {{
     {Control::chkBold, CheckGlyph::Bold, L"Bold", true},
     {Control::chkItalics, CheckGlyph::Italic, L"Italic", true},
     {Control::chkUline, CheckGlyph::Underline, L"Underline", true},
-    {Control::chkColor, CheckGlyph::TextColour, L"Text Colour", false},
-    {Control::chkColor2, CheckGlyph::BackgroundColour, L"Background Colour", false},
+    {Control::chkColor, CheckGlyph::TextColour, L"Text colour", false},
+    {Control::chkColor2, CheckGlyph::BackgroundColour, L"Background colour", false},
 }};
 
 const GraphicalCheckLook* graphical_check_look(Control control);
@@ -42,7 +44,7 @@ constexpr CheckValue value_after_click(CheckValue value) {
 class CheckIcons {
 public:
     CheckIcons() = default;
-    CheckIcons(CheckGlyph picture, int dpi);
+    CheckIcons(CheckGlyph glyph, int dpi);
     ~CheckIcons();
     CheckIcons(CheckIcons&& other) noexcept;
     CheckIcons& operator=(CheckIcons&& other) noexcept;
@@ -65,8 +67,8 @@ public:
     GraphicalChecks(const GraphicalChecks&) = delete;
     GraphicalChecks& operator=(const GraphicalChecks&) = delete;
 
-    // Takes over a freshly made button of kGraphicalChecks: its icons, unchecked, and for a
-    // colour button the mouse tracking.
+    // Takes over a freshly made button of kGraphicalChecks: its name, its icons, unchecked, and
+    // for a colour button the mouse tracking.
     void attach(Control button, HWND window, int dpi);
     // New icons for every button, shown before the old ones are freed.
     void set_dpi(int dpi);

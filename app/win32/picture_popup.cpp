@@ -3,11 +3,12 @@
 #include <algorithm>
 
 #include "app/win32/wide_text.hpp"
+#include "app/win32/window_class.hpp"
 
 namespace vandrelle::app::win32 {
 namespace {
 
-constexpr int kMarginPixels = 6;
+constexpr int kMargin96 = 6;  // around the picture, in pixels at 96 DPI
 
 }  // namespace
 
@@ -17,25 +18,19 @@ PicturePopup::~PicturePopup() {
 
 bool PicturePopup::create(HWND owner) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE));
-    WNDCLASSEXW window_class{};
-    if (!GetClassInfoExW(instance, kPicturePopupClassName, &window_class)) {
-        window_class.cbSize = sizeof window_class;
-        window_class.style = CS_DROPSHADOW;
-        window_class.lpfnWndProc = &PicturePopup::procedure;
-        window_class.hInstance = instance;
-        window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-        window_class.lpszClassName = kPicturePopupClassName;
-        if (!RegisterClassExW(&window_class)) return false;
-    }
+    if (!register_window_class(instance, {kPicturePopupClassName, &PicturePopup::procedure, nullptr, nullptr,
+                                          CS_DROPSHADOW, reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)}))
+        return false;
     window_ = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE, kPicturePopupClassName, L"",
                               WS_POPUP | WS_BORDER, 0, 0, 0, 0, owner, nullptr, instance, this);
     return window_ != nullptr;
 }
 
-void PicturePopup::Show(HWND owner, const RECT& anchor, const std::vector<std::u16string>& lines, HFONT font) {
+void PicturePopup::Show(HWND owner, const RECT& anchor, const std::vector<std::u16string>& lines, HFONT font,
+                        int dpi) {
     if (!window_ && !create(owner)) return;
     font_ = font;
+    margin_ = MulDiv(kMargin96, dpi, USER_DEFAULT_SCREEN_DPI);
     lines_.clear();
     std::wstring text;
     for (const std::u16string& line : lines) {
@@ -73,8 +68,8 @@ SIZE PicturePopup::measure() const {
     }
     SelectObject(dc, old);
     ReleaseDC(window_, dc);
-    RECT frame{0, 0, width + 2 * kMarginPixels,
-               metrics.tmHeight * static_cast<LONG>(lines_.size()) + 2 * kMarginPixels};
+    RECT frame{0, 0, width + 2 * margin_,
+               metrics.tmHeight * static_cast<LONG>(lines_.size()) + 2 * margin_};
     AdjustWindowRectEx(&frame, WS_POPUP | WS_BORDER, FALSE, WS_EX_TOOLWINDOW);
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
@@ -85,9 +80,9 @@ void PicturePopup::paint(HDC dc) const {
     GetTextMetricsW(dc, &metrics);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    int y = kMarginPixels;
+    int y = margin_;
     for (const std::wstring& line : lines_) {
-        TextOutW(dc, kMarginPixels, y, line.c_str(), static_cast<int>(line.size()));
+        TextOutW(dc, margin_, y, line.c_str(), static_cast<int>(line.size()));
         y += metrics.tmHeight;
     }
     SelectObject(dc, old);

@@ -19,8 +19,8 @@ public:
     PicturePopup& operator=(const PicturePopup&) = delete;
 
     // Shows `lines` beside `anchor` (screen coordinates): to its right where the screen has
-    // room, else to its left.
-    void Show(HWND owner, const RECT& anchor, const std::vector<std::u16string>& lines, HFONT font);
+    // room, else to its left; `font` and the margins are for the owner's `dpi`.
+    void Show(HWND owner, const RECT& anchor, const std::vector<std::u16string>& lines, HFONT font, int dpi);
     void Hide();
     bool visible() const { return window_ && IsWindowVisible(window_); }
 
@@ -32,6 +32,7 @@ private:
 
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
+    int margin_ = 0;  // pixels at the owner's DPI
     std::vector<std::wstring> lines_;
 };
 

@@ -162,6 +162,24 @@ void PreviewUndo::restore_document(const UndoStep& step) {
     SendMessageW(pane, EM_SCROLLCARET, 0, 0);
 }
 
+void RecordedAddition::open_step() {
+    if (!pending_) pending_ = undo_.begin(PreviewAction::Append);
+}
+
+void RecordedAddition::SetText(std::u16string_view text) {
+    open_step();
+    preview_.SetText(text);
+}
+
+void RecordedAddition::Append(std::u16string_view addition) {
+    open_step();
+    preview_.Append(addition);
+}
+
+void RecordedAddition::Finish() {
+    if (pending_) undo_.finish(std::move(*std::exchange(pending_, std::nullopt)));
+}
+
 void PreviewUndo::forget_pane_undo() { SendMessageW(preview_.hwnd(), EM_EMPTYUNDOBUFFER, 0, 0); }
 
 }  // namespace vandrelle::app::win32

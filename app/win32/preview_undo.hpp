@@ -10,6 +10,7 @@
 
 #include <optional>
 
+#include "app/preview_text.hpp"
 #include "app/undo_history.hpp"
 #include "app/win32/rich_preview.hpp"
 
@@ -50,6 +51,27 @@ private:
 
     RichPreview& preview_;
     vandrelle::app::UndoHistory history_;
+};
+
+// The preview as an "Add To Preview" press writes to it. The press's undo step is opened at its
+// first write, so a press that is refused saves nothing (saving can mean streaming out a large
+// document); Finish keeps the step if the press changed the preview.
+class RecordedAddition final : public vandrelle::app::PreviewText {
+public:
+    RecordedAddition(PreviewUndo& undo, RichPreview& preview) : undo_(undo), preview_(preview) {}
+
+    std::u16string Text() const override { return preview_.Text(); }
+    std::size_t TextLength() const override { return preview_.TextLength(); }
+    void SetText(std::u16string_view text) override;
+    void Append(std::u16string_view addition) override;
+    void Finish();
+
+private:
+    void open_step();
+
+    PreviewUndo& undo_;
+    RichPreview& preview_;
+    std::optional<PendingUndo> pending_;
 };
 
 }  // namespace vandrelle::app::win32

@@ -1,5 +1,6 @@
 #include "app/win32/rich_preview.hpp"
 
+#include <commctrl.h>
 #include <richedit.h>
 
 #include <algorithm>
@@ -8,7 +9,7 @@
 #include <string_view>
 
 #include "app/win32/form_fonts.hpp"
-#include "app/win32/preview_line_breaks.hpp"
+#include "app/win32/preview_input.hpp"
 
 namespace vandrelle::app::win32 {
 namespace {
@@ -105,6 +106,34 @@ CHARRANGE control_selection(HWND control) {
     return range;
 }
 
+// A control retired from the preview may still be in the middle of one of its own messages (a
+// key or a click whose handling undid an action): it is destroyed only once that is over, from
+// a message posted to it.
+constexpr UINT_PTR kRetiredSubclass = 3;
+
+UINT retire_message() {
+    static const UINT message = RegisterWindowMessageW(L"VandrellePreviewRetired");
+    return message;
+}
+
+LRESULT CALLBACK retired_procedure(HWND control, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR, DWORD_PTR) {
+    if (message == retire_message()) {
+        DestroyWindow(control);
+        return 0;
+    }
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(control, retired_procedure, kRetiredSubclass);
+    return DefSubclassProc(control, message, wparam, lparam);
+}
+
+// Out of sight, out of the dialog's identifiers and silent towards the form until it goes.
+void retire(HWND control) {
+    SendMessageW(control, EM_SETEVENTMASK, 0, 0);
+    SetWindowLongPtrW(control, GWLP_ID, 0);
+    ShowWindow(control, SW_HIDE);
+    SetWindowSubclass(control, retired_procedure, kRetiredSubclass, 0);
+    if (!PostMessageW(control, retire_message(), 0, 0)) RemoveWindowSubclass(control, retired_procedure, kRetiredSubclass);
+}
+
 void select_in_control(HWND control, long start, long end) {
     CHARRANGE range{start, end};
     SendMessageW(control, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
@@ -139,12 +168,13 @@ void RichPreview::configure() {
     apply_base_paragraphs();
     // Keys and mouse input reach the form first, for its shortcuts and edit menu.
     SendMessageW(control_, EM_SETEVENTMASK, 0, ENM_SELCHANGE | ENM_KEYEVENTS | ENM_MOUSEEVENTS);
-    keep_line_breaks_hard(control_);
+    keep_preview_input_plain(control_);
 }
 
 // An empty twin of the control in its place: same class, identifier, place among its siblings,
-// font, background and settings, and the focus if it had it; made with the styles the first
-// control was made with, not its live ones, so it can still show both scroll bars.
+// background and settings, and the focus if it had it; made with the styles the first control
+// was made with, not its live ones, so it can still show both scroll bars. Its font is the base
+// format's, set in points: the old control's font handle may be one the form has since freed.
 bool RichPreview::replace_with_empty_control() {
     HWND old = control_;
     HWND parent = GetParent(old);
@@ -160,13 +190,12 @@ bool RichPreview::replace_with_empty_control() {
     if (!fresh) return false;
     HWND above = GetWindow(old, GW_HWNDPREV);
     SetWindowPos(fresh, above ? above : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SendMessageW(fresh, WM_SETFONT, static_cast<WPARAM>(SendMessageW(old, WM_GETFONT, 0, 0)), FALSE);
     const bool had_focus = GetFocus() == old;
     control_ = fresh;  // from here on, the old control's notifications are not the preview's
     configure();
     SetBackColor(back_colour_);
     if (had_focus) SetFocus(fresh);
-    DestroyWindow(old);
+    retire(old);
     return true;
 }
 

@@ -6,12 +6,13 @@ bool register_window_class(HINSTANCE instance, const WindowClass& wanted) {
     WNDCLASSEXW window_class{};
     if (GetClassInfoExW(instance, wanted.name, &window_class)) return true;
     window_class.cbSize = sizeof window_class;
+    window_class.style = wanted.style;
     window_class.lpfnWndProc = wanted.procedure;
     window_class.hInstance = instance;
     window_class.hIcon = wanted.icon;
     window_class.hIconSm = wanted.small_icon;
     window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    window_class.hbrBackground = wanted.background;
     window_class.lpszClassName = wanted.name;
     return RegisterClassExW(&window_class) != 0;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Registering the window's own window classes (the form's and the frame's): once per process,
-// with the arrow cursor and the dialog background that both share.
+// Registering the program's own window classes (the form's, the frame's and the picture
+// popup's): once per process, with the arrow cursor.
 #include <windows.h>
 
 namespace vandrelle::app::win32 {
@@ -10,6 +10,8 @@ struct WindowClass {
     WNDPROC procedure;
     HICON icon = nullptr;        // the title bar's and Alt+Tab's; none for a child
     HICON small_icon = nullptr;
+    UINT style = 0;  // class styles, such as CS_DROPSHADOW
+    HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);  // the dialog's, unless told
 };
 
 // True once the class exists, whether registered now or earlier.

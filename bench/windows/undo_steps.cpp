@@ -87,5 +87,21 @@ int wmain() {
         std::printf("  Bold a line %7.3f s, with its step %7.3f s, ratio %6.2f; step %zu bytes\n", plain, recorded,
                     recorded / plain, undo.history().bytes());
     }
+    {
+        // A press refused by its checks (the list's placeholder, say) on a formatted preview: a
+        // step opened before the checks saves the whole document; one opened at the first
+        // write saves nothing.
+        PreviewUndo undo(preview);
+        preview.SetText(text);
+        select_first_line();
+        bold();
+        const double eager = seconds([&] { (void)undo.begin(PreviewAction::Append); });
+        const double lazy = seconds([&] {
+            vandrelle::app::win32::RecordedAddition press(undo, preview);
+            press.Finish();
+        });
+        std::printf("  Refused add %7.3f s with a step opened first, %7.3f s with it opened at the first write\n",
+                    eager, lazy);
+    }
     return status;
 }

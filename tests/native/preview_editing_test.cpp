@@ -105,6 +105,7 @@ TEST(EditMenu, PastedTextHasCrLfLineBreaksAndNoNuls) {
         {u"a\nb\n", u"a\r\nb\r\n"},
         {u"a\rb\r", u"a\r\nb\r\n"},
         {u"a\r\r\nb\n\r", u"a\r\n\r\nb\r\n\r\n"},
+        {u"a\vb\r\v", u"a\r\nb\r\n\r\n"},
         {std::u16string(u"a\0b", 3), u"ab"},
         {u"\u00A0soft\u00ADhyphen", u"\u00A0soft\u00ADhyphen"},
     };

@@ -1,6 +1,9 @@
 // What a Windows user expects of the window beyond the Parts, in the real window: the check
 // boxes' names, the preview's shortcuts, its edit menu, undo and redo of the tool's actions,
 // Enter in the spiral text box, and the picture shown beside the macro list.
+#include <windows.h>
+
+#include <commctrl.h>
 #include <richedit.h>
 
 #include <cstring>
@@ -111,6 +114,15 @@ std::u16string picture(std::string_view name) {
     return vandrelle::macros::picture_text(*vandrelle::macros::find_picture(name));
 }
 
+// Counts the keys during whose handling the window was destroyed: on Windows its procedure
+// would go on with freed state.
+LRESULT CALLBACK count_destroyed_inside(HWND window, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR,
+                                        DWORD_PTR count) {
+    const LRESULT result = DefSubclassProc(window, message, wparam, lparam);
+    if (message == WM_KEYDOWN && !IsWindow(window)) ++*reinterpret_cast<int*>(count);
+    return result;
+}
+
 }  // namespace
 
 TEST_F(EditingTest, CheckBoxesCarryTheirNamesAsWindowText) {
@@ -156,6 +168,7 @@ TEST_F(EditingTest, CtrlASelectsTheWholePreviewAndEnterInTheTextBoxAddsTheSpiral
     SetWindowTextW(control(Control::textLine), L"abc");
     SendMessageW(control(Control::cmboTimes), CB_SETCURSEL, 3, 0);
     key(control(Control::textLine), VK_RETURN, kNone, L'\r');
+    SendMessageW(control(Control::textLine), WM_KEYDOWN, VK_RETURN, 1 | (1 << 30));  // Enter held: a repeat
     EXPECT_TRUE(preview().Text() == u"abc\r\ncab\r\nbca\r\n");
     EXPECT_EQ(window_test::text_of(control(Control::textLine)), L"abc");
     select(2, 0);
@@ -219,6 +232,19 @@ TEST_F(EditingTest, EachMenuCommandActsOnThePreview) {
     key(pane(), VK_APPS, kNone);
     EXPECT_TRUE(menu_.openings.back().can_undo);
     EXPECT_TRUE(preview().Text() == u"keep me\r\n");
+}
+
+// Another program's paste request brings plain text too, as the pane's own paste does.
+TEST_F(EditingTest, PasteRequestsFromElsewhereBringPlainText) {
+    for (UINT request : {static_cast<UINT>(WM_PASTE), static_cast<UINT>(EM_PASTESPECIAL)}) {
+        ASSERT_TRUE(put_on_clipboard(L"one\ntwo", "{\\rtf1\\ansi {\\b BOLD}}"));
+        preview().SetText(u"hello world\r\n");
+        select(0, 5);
+        SendMessageW(pane(), request, 0, 0);
+        EXPECT_TRUE(preview().Text() == u"one\r\ntwo world\r\n") << request;
+        select(0, 8);
+        EXPECT_FALSE(selection_has(CFM_BOLD, CFE_BOLD)) << request;
+    }
 }
 
 // The real popup menu opens at the menu key with its six entries, the ones that cannot act
@@ -295,6 +321,45 @@ TEST_F(EditingTest, UndoAndRedoOfClearAPictureAndBold) {
     EXPECT_TRUE(preview().Text().empty()) << "the typing since the Clear goes first";
     ctrl(L'Z');
     EXPECT_TRUE(preview().Text() == u"plain words\r\n") << "then the Clear";
+
+    colours_.answers = {RGB(200, 0, 0)};
+    select(0, 5);
+    click(Control::chkColor);
+    ctrl(L'Z');
+    ctrl(L'Z');
+    select(0, 5);
+    EXPECT_FALSE(selection_has(CFM_BOLD, CFE_BOLD)) << "the colour change is one step: the next undo takes back the bold";
+}
+
+// Over 4096 characters an undo or redo replaces the pane's control while the pane is still
+// handling the key that asked for it; the preview goes on working as before.
+TEST_F(EditingTest, UndoAndRedoThroughThePaneOfALargePreview) {
+    std::u16string large;
+    for (int line = 0; line < 500; ++line) large += u"a large preview line\r\n";
+    const struct {
+        Control action;
+        std::u16string after;
+    } cases[] = {{Control::Command2, large + picture("Huck")}, {Control::chkBold, large}};
+    SendMessageW(control(Control::cmboMacros), CB_SETCURSEL,
+                 SendMessageW(control(Control::cmboMacros), CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                              reinterpret_cast<LPARAM>(L"Huck")), 0);
+    for (const auto& c : cases) {
+        preview().SetText(large);
+        select(0, 5);
+        click(c.action);
+        int destroyed_inside = 0;
+        for (wchar_t letter : {L'Z', L'Y', L'Z', L'Y'}) {
+            SetWindowSubclass(pane(), count_destroyed_inside, 9, reinterpret_cast<DWORD_PTR>(&destroyed_inside));
+            ctrl(letter);
+            window_test::pump_messages();
+            if (letter == L'Z') {
+                EXPECT_TRUE(preview().Text() == large) << static_cast<int>(c.action);
+            }
+        }
+        EXPECT_EQ(destroyed_inside, 0) << static_cast<int>(c.action);
+        EXPECT_TRUE(preview().Text() == c.after) << static_cast<int>(c.action);
+        EXPECT_EQ(GetDlgItem(control(Control::Frame4), vandrelle::app::win32::control_id(Control::RichTextBox)), pane());
+    }
 }
 
 // Right after pressing Clear the focus is on its button; Ctrl+Z there undoes the Clear too. The
@@ -335,6 +400,8 @@ TEST_F(EditingTest, ThePopupShowsTheHighlightedPictureAndGoesWhenTheListCloses) 
     SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(huck - 1), 0);
     key(list, VK_DOWN, kNone);
     EXPECT_EQ(shown(), vandrelle::app::win32::to_wide(picture("Huck"))) << "keyboard with the list closed";
+    SendMessageW(form_->hwnd(), WM_ENTERSIZEMOVE, 0, 0);
+    EXPECT_EQ(shown(), L"") << "the window is being dragged";
 
     SendMessageW(list, CB_SHOWDROPDOWN, TRUE, 0);
     window_test::pump_messages();

@@ -132,8 +132,8 @@ TEST_F(FormTest, FormattingButtonsCarryTheirTooltipsAndStartUnchecked) {
     const std::pair<Control, const wchar_t*> tips[] = {{Control::chkBold, L"Bold"},
                                                        {Control::chkItalics, L"Italic"},
                                                        {Control::chkUline, L"Underline"},
-                                                       {Control::chkColor, L"Text Colour"},
-                                                       {Control::chkColor2, L"Background Colour"}};
+                                                       {Control::chkColor, L"Text colour"},
+                                                       {Control::chkColor2, L"Background colour"}};
     for (const auto& [button, text] : tips) {
         wchar_t buffer[80] = {};
         TTTOOLINFOW tool{};

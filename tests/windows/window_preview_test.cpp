@@ -62,6 +62,17 @@ LRESULT CALLBACK count_stale_fonts(HWND window, UINT message, WPARAM wparam, LPA
     return DefSubclassProc(window, message, wparam, lparam);
 }
 
+// The fonts handed to any preview control (the first one or one that replaced it).
+std::vector<HGDIOBJ> preview_fonts;
+
+LRESULT CALLBACK record_preview_fonts(int code, WPARAM wparam, LPARAM lparam) {
+    const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lparam);
+    if (code == HC_ACTION && sent->message == WM_SETFONT && sent->wParam &&
+        GetDlgCtrlID(sent->hwnd) == vandrelle::app::win32::control_id(Control::RichTextBox))
+        preview_fonts.push_back(reinterpret_cast<HGDIOBJ>(sent->wParam));
+    return CallNextHookEx(nullptr, code, wparam, lparam);
+}
+
 }  // namespace
 
 TEST_F(FormTest, TextReadsBackExactlyAsWritten) {
@@ -342,6 +353,11 @@ TEST_F(FormTest, TheControlThatReplacesALargePreviewScrollsSidewaysAndTakesTheSa
 // A DPI change gives the controls fonts for the new DPI, each set before the one it replaces is
 // deleted, and leaves the preview's character formatting alone: its base format is in points.
 TEST_F(FormTest, DpiChangeKeepsThePreviewsFormattingAndReplacesFontsSafely) {
+    // A window made while the preview's fonts are watched.
+    preview_fonts.clear();
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, record_preview_fonts, nullptr, GetCurrentThreadId());
+    form_ = std::make_unique<window_test::Form1>(std::make_unique<window_test::ScriptedColourDialog>(colours_), false);
+    ASSERT_TRUE(form_->Create(GetModuleHandleW(nullptr)));
     colours_.answers = {RGB(200, 0, 0)};
     preview().SetText(u"plain bold\r\n");
     select(6, 4);
@@ -365,6 +381,11 @@ TEST_F(FormTest, DpiChangeKeepsThePreviewsFormattingAndReplacesFontsSafely) {
     const CHARFORMAT2W all = selection_format(control(Control::RichTextBox));
     EXPECT_TRUE(all.dwMask & CFM_SIZE);
     EXPECT_EQ(all.yHeight, 165) << "8.25 pt";
+
+    preview().SetText(std::u16string(5000, u'x'));
+    preview().SetText(u"");  // a fresh control, made after the old fonts went
+    UnhookWindowsHookEx(hook);
+    for (HGDIOBJ font : preview_fonts) EXPECT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT)) << "a freed font";
 }
 
 // Formatting that only a paste can bring (superscript, an offset, hidden, protected or link
@@ -448,15 +469,18 @@ TEST_F(FormTest, LineBreaksTheUserMakesReadBackAsCrLf) {
     struct Case {
         const char* name;
         std::function<void()> enter;  // at the caret, between "a" and "b"
+        bool in_replacement = false;  // in the control that replaced a large preview
     };
     const Case cases[] = {
         {"Shift+Enter", type_shift_enter},
         {"pasted soft break", paste(L"\v")},
         {"replaced selection with a soft break", replace(L"\v")},
+        {"Shift+Enter after a large preview was replaced", type_shift_enter, true},
     };
     show();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        if (c.in_replacement) preview().SetText(std::u16string(5000, u'x'));
         preview().SetText(u"ab");
         SetFocus(control(Control::RichTextBox));
         select(1, 0);
