@@ -27,22 +27,28 @@ private:
     RichPreview& preview_;
 };
 
+// The desktop as the automation sees it from our window: the window owns the clipboard while
+// it is used, and during every wait its messages run through the window's own route.
+vandrelle::aol::win32::User32Desktop desktop_of(Form1& form) {
+    return vandrelle::aol::win32::User32Desktop(form.hwnd(), [&form](MSG& message) { form.RouteMessage(message); });
+}
+
 }  // namespace
 
 vandrelle::aol::WindowHandle Form1::find_x() {
-    vandrelle::aol::win32::User32Desktop desktop(hwnd_, [this](MSG& message) { RouteMessage(message); });
+    vandrelle::aol::win32::User32Desktop desktop = desktop_of(*this);
     return vandrelle::aol::find_x(desktop);
 }
 
 vandrelle::aol::OpenRequest Form1::edit_Profile() {
-    vandrelle::aol::win32::User32Desktop desktop(hwnd_, [this](MSG& message) { RouteMessage(message); });
+    vandrelle::aol::win32::User32Desktop desktop = desktop_of(*this);
     return vandrelle::aol::edit_Profile(desktop, profile_limits_.send_timeout_ms);
 }
 
 // Carries the preview's text and the credit line into the client's "Member Directory" window,
 // or tells the user why it could not.
 void Form1::Command3_Click() {
-    vandrelle::aol::win32::User32Desktop desktop(hwnd_, [this](MSG& message) { RouteMessage(message); });
+    vandrelle::aol::win32::User32Desktop desktop = desktop_of(*this);
     PreviewForProfile preview(RichTextBox);
     const vandrelle::aol::ProfileOutcome outcome = profile_run_.Run(desktop, *this, preview, profile_limits_);
     if (desktop.quit_seen() || !IsWindow(hwnd_)) return;
