@@ -95,6 +95,8 @@ private:
     // The preview's shortcuts and Enter in the spiral text box (Form1_keyboard.cpp).
     void attach_keyboard();
     LRESULT OnPreviewInput(const NMHDR& header);
+    // A key with the modifiers (Ctrl, Shift, Alt) held down as it is pressed.
+    static vandrelle::app::KeyPress key_press(WPARAM key);
     void run_preview_key(vandrelle::app::PreviewKey key);
     void press(Control button);
     void notify_click(Control button);  // a BN_CLICKED of the button, through the window procedure

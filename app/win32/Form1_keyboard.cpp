@@ -26,6 +26,10 @@ void Form1::attach_keyboard() {
                       reinterpret_cast<DWORD_PTR>(this));
 }
 
+vandrelle::app::KeyPress Form1::key_press(WPARAM key) {
+    return {static_cast<unsigned>(key), key_down(VK_CONTROL), key_down(VK_SHIFT), key_down(VK_MENU)};
+}
+
 // The preview's keyboard and mouse input, before the pane acts on it. Returns nonzero for
 // input the form has answered, which the pane then ignores.
 LRESULT Form1::OnPreviewInput(const NMHDR& header) {
@@ -34,8 +38,7 @@ LRESULT Form1::OnPreviewInput(const NMHDR& header) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN: {
             swallow_control_char_ = false;
-            const vandrelle::app::KeyPress press{static_cast<unsigned>(filter.wParam), key_down(VK_CONTROL),
-                                                 key_down(VK_SHIFT), key_down(VK_MENU)};
+            const vandrelle::app::KeyPress press = key_press(filter.wParam);
             const PreviewKey key = vandrelle::app::preview_key(press);
             if (key == PreviewKey::None) return 0;
             // A Ctrl+letter also arrives as a control character, which the pane would insert

@@ -8,17 +8,13 @@ namespace {
 
 using vandrelle::app::PreviewKey;
 
-bool key_down(int key) { return GetKeyState(key) < 0; }
-
 }  // namespace
 
 bool Form1::TranslateShortcut(const MSG& message) {
     if (message.message != WM_KEYDOWN || !message.hwnd || !IsChild(hwnd_, message.hwnd)) return false;
     // The preview answers its own keys, and the text box undoes its own typing.
     if (message.hwnd == control(Control::RichTextBox) || message.hwnd == control(Control::textLine)) return false;
-    const vandrelle::app::KeyPress press{static_cast<unsigned>(message.wParam), key_down(VK_CONTROL),
-                                         key_down(VK_SHIFT), key_down(VK_MENU)};
-    const PreviewKey key = vandrelle::app::preview_key(press);
+    const PreviewKey key = vandrelle::app::preview_key(key_press(message.wParam));
     if (key != PreviewKey::Undo && key != PreviewKey::Redo) return false;
     if (key == PreviewKey::Undo) undo_in_preview();
     if (key == PreviewKey::Redo) redo_in_preview();
