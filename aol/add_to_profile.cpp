@@ -94,9 +94,7 @@ private:
 
     // Through the clipboard: the whole preview, selected, then the credit line, into the field.
     ProfileOutcome carry_text(WindowHandle editor) {
-        if (!with_clipboard(desktop_, limits_, [&] { return desktop_.ClearClipboard(); })) {
-            return ProfileOutcome::ClipboardBusy;
-        }
+        if (!clear_clipboard()) return ProfileOutcome::ClipboardBusy;
         preview_.SetSelStart(0);
         preview_.SetSelLength(static_cast<long>(preview_.TextLength()));
         std::u16string composed = preview_.SelText();
@@ -107,8 +105,12 @@ private:
         if (const ProfileOutcome put = put_on_clipboard(composed); put != ProfileOutcome::Sent) return put;
         const ProfileOutcome placed = place_text(editor, composed);
         // The clipboard only carried the text: it is left empty however the placing went.
-        text_left_on_clipboard = !with_clipboard(desktop_, limits_, [&] { return desktop_.ClearClipboard(); });
+        text_left_on_clipboard = !clear_clipboard();
         return placed;
+    }
+
+    bool clear_clipboard() {
+        return with_clipboard(desktop_, limits_, [&] { return desktop_.ClearClipboard(); });
     }
 
     ProfileOutcome put_on_clipboard(const std::u16string& composed) {

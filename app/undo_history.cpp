@@ -9,19 +9,8 @@ bool UndoHistory::record(UndoStep step) {
     return put(undo_, std::move(step));
 }
 
-UndoStep UndoHistory::take_undo() {
-    UndoStep step = std::move(undo_.back());
-    undo_.pop_back();
-    bytes_ -= step.bytes();
-    return step;
-}
-
-UndoStep UndoHistory::take_redo() {
-    UndoStep step = std::move(redo_.back());
-    redo_.pop_back();
-    bytes_ -= step.bytes();
-    return step;
-}
+UndoStep UndoHistory::take_undo() { return take(undo_); }
+UndoStep UndoHistory::take_redo() { return take(redo_); }
 
 bool UndoHistory::put_undo(UndoStep step) { return put(undo_, std::move(step)); }
 bool UndoHistory::put_redo(UndoStep step) { return put(redo_, std::move(step)); }
@@ -31,20 +20,19 @@ void UndoHistory::clear() {
     drop_redo();
 }
 
-void UndoHistory::drop_undo() {
-    while (!undo_.empty()) drop_oldest(undo_);
-}
+void UndoHistory::drop_undo() { drop_all(undo_); }
+void UndoHistory::drop_redo() { drop_all(redo_); }
 
-void UndoHistory::drop_redo() {
-    while (!redo_.empty()) drop_oldest(redo_);
+UndoStep UndoHistory::take(std::deque<UndoStep>& side) {
+    UndoStep step = std::move(side.back());
+    side.pop_back();
+    bytes_ -= step.bytes();
+    return step;
 }
 
 bool UndoHistory::put(std::deque<UndoStep>& side, UndoStep step) {
     if (step.bytes() > max_bytes_) {
-        if (&side == &undo_)
-            drop_undo();
-        else
-            drop_redo();
+        drop_all(side);
         return false;
     }
     bytes_ += step.bytes();
@@ -56,6 +44,10 @@ bool UndoHistory::put(std::deque<UndoStep>& side, UndoStep step) {
 void UndoHistory::drop_oldest(std::deque<UndoStep>& side) {
     bytes_ -= side.front().bytes();
     side.pop_front();
+}
+
+void UndoHistory::drop_all(std::deque<UndoStep>& side) {
+    while (!side.empty()) drop_oldest(side);
 }
 
 // Over a bound, the oldest steps of the side just added to go first, then the farthest steps

@@ -58,8 +58,10 @@ public:
     void drop_redo();
 
 private:
+    UndoStep take(std::deque<UndoStep>& side);
     bool put(std::deque<UndoStep>& side, UndoStep step);
     void drop_oldest(std::deque<UndoStep>& side);
+    void drop_all(std::deque<UndoStep>& side);
     void trim(std::deque<UndoStep>& side);
 
     std::size_t max_steps_;
